@@ -1,0 +1,38 @@
+# The two commands of the README:
+#   make run   installs what is missing, builds, and opens Corvane
+#   make test  installs what is missing, builds, and runs every test
+# CI (CI=true) builds with warnings as errors.
+
+PRESET ?= $(if $(CI),ci,release)
+BUILD  := build/$(PRESET)
+ARGS   ?=
+
+.PHONY: all deps configure build run test screenshot sim clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja:
+	cmake --preset $(PRESET)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build --preset $(PRESET)
+
+run: build
+	$(BUILD)/bin/corvane $(ARGS)
+
+test: build
+	ctest --preset $(PRESET) -j2
+
+screenshot: build
+	scripts/screenshot $(BUILD)
+
+sim: build
+	$(BUILD)/bin/corvane-drive-sim --profile $(or $(PROFILE),qdr-w) $(ARGS)
+
+clean:
+	rm -rf build
