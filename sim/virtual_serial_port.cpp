@@ -1,0 +1,50 @@
+#include "sim/virtual_serial_port.h"
+
+#include <utility>
+
+namespace corvane::sim {
+
+VirtualSerialPort::VirtualSerialPort(Scheduler& scheduler, std::shared_ptr<DriveModel> drive)
+    : line_(scheduler, std::move(drive)) {
+  line_.SetOnReceive([this](const std::vector<std::uint8_t>& bytes) {
+    received_.insert(received_.end(), bytes.begin(), bytes.end());
+    NotifyTriggerAvail(bytes.size());
+  });
+  line_.SetOnDisconnect([this] {
+    if (!open_) return;
+    open_ = false;
+    NotifyPortClose();
+  });
+}
+
+std::string VirtualSerialPort::DisconnectText() const {
+  return "the virtual drive disconnected after " + std::to_string(Drive()->RequestCount()) +
+         " requests (injected fault)";
+}
+
+void VirtualSerialPort::Open() {
+  if (Drive()->Disconnected()) throw PortError("Cannot open " + name_ + ": " + DisconnectText());
+  open_ = true;
+}
+
+void VirtualSerialPort::Close() {
+  if (!open_) return;
+  open_ = false;
+  line_.Reset();
+  received_.clear();
+  NotifyPortClose();
+}
+
+void VirtualSerialPort::PutBlock(const std::uint8_t* data, std::size_t count) {
+  if (Drive()->Disconnected()) {
+    throw PortError("Cannot write to " + name_ + ": " + DisconnectText());
+  }
+  if (!open_) throw PortError("Cannot write to " + name_ + ": the port is not open");
+  line_.Transmit(data, count);
+}
+
+std::vector<std::uint8_t> VirtualSerialPort::TakeReceived() {
+  return std::exchange(received_, {});
+}
+
+}  // namespace corvane::sim

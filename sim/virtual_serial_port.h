@@ -1,0 +1,46 @@
+#pragma once
+// An in-process serial port wired to a virtual drive ("virtual" or
+// "virtual:PROFILE" as the port text). It answers with the timing a real line
+// would have at the port's baud rate; everything arrives through the scheduler.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "link/scheduler.h"
+#include "link/serial_port.h"
+#include "sim/drive_line.h"
+#include "sim/drive_model.h"
+
+namespace corvane::sim {
+
+class VirtualSerialPort : public SerialPort {
+ public:
+  // Many ports may share one drive: its EEPROM and request count are common.
+  VirtualSerialPort(Scheduler& scheduler, std::shared_ptr<DriveModel> drive);
+
+  void SetPortName(const std::string& name) override { name_ = name; }
+  std::string PortName() const override { return name_; }
+  void SetBaud(int baud) override { line_.SetPortBaud(baud); }
+  int Baud() const override { return line_.PortBaud(); }
+
+  void Open() override;
+  void Close() override;
+  bool IsOpen() const override { return open_; }
+  void PutBlock(const std::uint8_t* data, std::size_t count) override;
+  using SerialPort::PutBlock;
+  std::vector<std::uint8_t> TakeReceived() override;
+
+  const std::shared_ptr<DriveModel>& Drive() const { return line_.Drive(); }
+  DriveLine& Line() { return line_; }
+
+ private:
+  std::string DisconnectText() const;
+
+  DriveLine line_;
+  std::string name_ = "virtual";
+  bool open_ = false;
+  std::vector<std::uint8_t> received_;
+};
+
+}  // namespace corvane::sim
