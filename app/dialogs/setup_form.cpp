@@ -46,8 +46,11 @@ constexpr Choice kChoices[4] = {
 
 QFont ArialLike(int pixelSize, bool bold) {
   QFont font;
+  // Metric-compatible stand-ins first; the condensed face keeps the captions
+  // inside their fixed boxes where only the wide default face is installed.
   font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                    QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+                    QStringLiteral("Arimo"), QStringLiteral("Helvetica"),
+                    QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(pixelSize);
   font.setBold(bold);
@@ -103,6 +106,7 @@ TSetupForm::TSetupForm(DriveFamily& driveFamily, QWidget* parent)
   okButton_->setGeometry(kClientWidth - kOkWidth - kOkMargin, kClientHeight - kOkHeight - kOkMargin,
                          kOkWidth, kOkHeight);
   connect(okButton_, &GlyphButton::clicked, this, &TSetupForm::OKTransparentButtonClick);
+  okButton_->setFocus();  // Space or Enter closes; Tab walks the choices
 }
 
 void TSetupForm::VelkoAbLEDClick() {

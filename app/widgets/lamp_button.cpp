@@ -1,5 +1,7 @@
 #include "app/widgets/lamp_button.h"
 
+#include "app/widgets/fit_text.h"
+
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -14,9 +16,9 @@ namespace corvane {
 namespace {
 
 constexpr int kLampDiameter = 8;
-constexpr int kLampMargin = 7;   // from the left edge to the lamp
-constexpr int kTextGap = 6;      // from the lamp to the caption
-constexpr int kRightMargin = 9;  // after the caption
+constexpr int kLampMargin = 6;   // from the left edge to the lamp
+constexpr int kTextGap = 5;      // from the lamp to the caption
+constexpr int kRightMargin = 6;  // after the caption
 
 const QColor kFaceTop(74, 160, 74);
 const QColor kFaceBottom(22, 98, 28);
@@ -114,9 +116,10 @@ void LampButton::paintEvent(QPaintEvent*) {
   p.drawEllipse(c, r, r);
 
   // Caption.
-  const QRect textRect(kLampMargin + kLampDiameter + kTextGap + shift, shift,
-                       width() - kLampMargin - kLampDiameter - kTextGap - 2, height());
+  const int textLeft = kLampMargin + kLampDiameter + kTextGap;
+  const QRect textRect(textLeft + shift, shift, width() - textLeft - kRightMargin, height());
   p.setPen(isEnabled() ? QColor(Qt::white) : QColor(210, 220, 210));
+  p.setFont(FontToFit(font(), text(), textRect.width()));
   p.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft, text());
 
   if (hasFocus()) {

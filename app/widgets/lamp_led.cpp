@@ -1,5 +1,7 @@
 #include "app/widgets/lamp_led.h"
 
+#include "app/widgets/fit_text.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -141,7 +143,7 @@ void LampLed::paintEvent(QPaintEvent*) {
     const QRectF text(lamp.right() + spacing_, 0, width() - lamp.right() - spacing_, height());
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.setFont(font());
+    p.setFont(FontToFit(font(), caption_, static_cast<int>(text.width()) - 1));
     p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, caption_);
     if (hasFocus()) {
       const QRectF bounds = p.boundingRect(text, Qt::AlignVCenter | Qt::AlignLeft, caption_);
