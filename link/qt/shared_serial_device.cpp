@@ -126,11 +126,17 @@ void SharedSerialDevice::OnReadyRead() {
 
 void SharedSerialDevice::OnError(QSerialPort::SerialPortError error) {
   if (error == QSerialPort::NoError) return;
-  pendingError_ = port_.errorString().toStdString();
-  if (pendingError_.empty()) pendingError_ = "unknown error";
+  const std::string reason = port_.errorString().toStdString();
+  if (error == QSerialPort::ReadError) {
+    pendingError_ = "reading failed (" + reason + ")";
+  } else {
+    pendingError_ = reason.empty() ? "unknown error" : reason;
+  }
   // The device failed or vanished: close it for every handle, outside
-  // QSerialPort's own signal.
-  if (error == QSerialPort::ResourceError && !failing_) {
+  // QSerialPort's own signal. A device that cannot be read is as good as gone:
+  // a hung-up terminal reports a read error on every pass of the event loop.
+  const bool lost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+  if (lost && !failing_) {
     failing_ = true;
     QMetaObject::invokeMethod(
         &port_,
