@@ -87,6 +87,11 @@ std::string FaultText(const Fault& fault) {
   return text;
 }
 
+std::string DisconnectText(unsigned requestCount) {
+  return "the virtual drive disconnected after " + std::to_string(requestCount) +
+         (requestCount == 1 ? " request" : " requests") + " (injected fault)";
+}
+
 FaultOutcome ApplyFaults(const std::vector<Fault>& faults, unsigned requestNumber,
                          std::uint8_t function, std::vector<std::uint8_t>& reply) {
   FaultOutcome outcome;

@@ -37,6 +37,9 @@ struct Fault {
 Fault ParseFault(std::string_view text);
 std::string FaultText(const Fault& fault);
 
+// "the virtual drive disconnected after 3 requests (injected fault)"
+std::string DisconnectText(unsigned requestCount);
+
 // What the faults make of the reply to request number requestNumber; reply may
 // become empty (no reply). function is the request's function code.
 struct FaultOutcome {

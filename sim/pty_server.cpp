@@ -2,15 +2,20 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <ostream>
 #include <stdexcept>
 #include <utility>
+
+#include "sim/fault.h"
 
 namespace corvane::sim {
 namespace {
@@ -110,6 +115,25 @@ std::string PtyServer::Open() {
   return path;
 }
 
+// Closing the master hangs up the terminal and discards what the client has not
+// read yet; on a real line the last reply was on the wire before the cable went.
+// Written bytes reach the client's queue a moment later, so the queue must stay
+// empty for a while before the client counts as served.
+void PtyServer::AwaitClientRead() {
+  using Clock = std::chrono::steady_clock;
+  constexpr auto kQuiet = std::chrono::milliseconds(50);
+  const auto giveUp = Clock::now() + std::chrono::seconds(2);
+  auto emptySince = Clock::now();
+  int waiting = 0;
+  while (Clock::now() < giveUp && ioctl(slave_, FIONREAD, &waiting) == 0) {
+    const auto now = Clock::now();
+    if (waiting > 0) emptySince = now;
+    if (now - emptySince >= kQuiet) return;
+    const timespec pause{0, 1000000};
+    nanosleep(&pause, nullptr);
+  }
+}
+
 void PtyServer::CloseTerminal() {
   if (master_ >= 0) close(master_);
   if (slave_ >= 0) close(slave_);
@@ -158,8 +182,9 @@ PtyServer::End PtyServer::Serve(int stopFd) {
   for (;;) {
     const auto wait = scheduler_.RunDue();
     if (disconnected_) {
-      log_ << "corvane-drive-sim: the drive disconnected after " << drive_->RequestCount()
-           << " requests (injected fault); closing the terminal" << std::endl;
+      log_ << "corvane-drive-sim: " << DisconnectText(drive_->RequestCount())
+           << "; closing the terminal" << std::endl;
+      AwaitClientRead();
       CloseTerminal();
       return End::Disconnected;
     }

@@ -33,6 +33,7 @@ class PtyServer {
   void ReadRequests();
   void WriteReply(const std::vector<std::uint8_t>& bytes);
   int ClientBaud() const;
+  void AwaitClientRead();
   void CloseTerminal();
 
   std::shared_ptr<DriveModel> drive_;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "sim/fault.h"
+
 namespace corvane::sim {
 
 VirtualSerialPort::VirtualSerialPort(Scheduler& scheduler, std::shared_ptr<DriveModel> drive)
@@ -17,13 +19,9 @@ VirtualSerialPort::VirtualSerialPort(Scheduler& scheduler, std::shared_ptr<Drive
   });
 }
 
-std::string VirtualSerialPort::DisconnectText() const {
-  return "the virtual drive disconnected after " + std::to_string(Drive()->RequestCount()) +
-         " requests (injected fault)";
-}
-
 void VirtualSerialPort::Open() {
-  if (Drive()->Disconnected()) throw PortError("Cannot open " + name_ + ": " + DisconnectText());
+  if (Drive()->Disconnected())
+    throw PortError("Cannot open " + name_ + ": " + DisconnectText(Drive()->RequestCount()));
   open_ = true;
 }
 
@@ -37,7 +35,7 @@ void VirtualSerialPort::Close() {
 
 void VirtualSerialPort::PutBlock(const std::uint8_t* data, std::size_t count) {
   if (Drive()->Disconnected()) {
-    throw PortError("Cannot write to " + name_ + ": " + DisconnectText());
+    throw PortError("Cannot write to " + name_ + ": " + DisconnectText(Drive()->RequestCount()));
   }
   if (!open_) throw PortError("Cannot write to " + name_ + ": the port is not open");
   line_.Transmit(data, count);

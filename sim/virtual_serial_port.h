@@ -35,8 +35,6 @@ class VirtualSerialPort : public SerialPort {
   DriveLine& Line() { return line_; }
 
  private:
-  std::string DisconnectText() const;
-
   DriveLine line_;
   std::string name_ = "virtual";
   bool open_ = false;

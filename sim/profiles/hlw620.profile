@@ -111,7 +111,7 @@ param Display Decimals |  | 0 | 3 | 1 | 0 | -
 param Display Unit |  | 0 | 127 | 3 | 0 | -
 param Keypad Ref Select |  | 1 | 2 | 1 | 0 | -
 param Keypad Ref Copy |  | 0 | 2 | 1 | 0 | -
-param Contrast |  | 0 | 10 | 5 | 0 | -
+param Contrast |  | 0 | 10 | 12 | 0 | -
 param Run Time Counter | h | 0 | 65535 | 0 | 0 | ro | 2781
 
 group Group 90: COMMUN
