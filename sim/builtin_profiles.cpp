@@ -23,7 +23,9 @@ DriveProfile LoadBuiltinProfile(const std::string& name) {
   for (const auto& entry : BuiltinProfileTexts()) {
     known += (known.empty() ? "" : ", ") + std::string(entry.name);
   }
-  throw ProfileError(name, 0, "no built-in profile of that name (built in: " + known + ")");
+  throw ProfileError(name, 0,
+                     "no built-in profile of that name (built in: " + known +
+                         "; for a profile file give its path, e.g. ./" + name + ".profile)");
 }
 
 DriveProfile LoadProfile(const std::string& nameOrPath) {

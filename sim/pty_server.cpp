@@ -158,7 +158,11 @@ void PtyServer::ReadRequests() {
     line_.SetPortBaud(baud != 0 ? baud : (lineBaud != 0 ? lineBaud : 19200));
     if (verbose_) {
       log_ << "heard " << count << " bytes at " << line_.PortBaud()
-           << " baud: " << Hex({buffer, buffer + count}) << std::endl;
+           << " baud: " << Hex({buffer, buffer + count});
+      if (lineBaud != 0 && lineBaud != line_.PortBaud()) {
+        log_ << " (the drive listens at " << lineBaud << " baud: both sides hear noise)";
+      }
+      log_ << std::endl;
     }
     line_.Transmit(buffer, static_cast<std::size_t>(count));
   }
