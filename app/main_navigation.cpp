@@ -33,6 +33,7 @@ NavigationTree::NavigationTree(QWidget* parent) : QTreeWidget(parent) {
   setColumnCount(1);
   setEditTriggers(NoEditTriggers);
   setSelectionMode(SingleSelection);
+  setIndentation(14);      // "ParamClass" fits the narrow tree
   setMouseTracking(true);  // hot tracking
   viewport()->setAttribute(Qt::WA_Hover);
   // The selection stays as visible when the focus moves to a page.

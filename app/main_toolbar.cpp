@@ -84,6 +84,7 @@ MainToolBar BuildMainToolBar(QMainWindow& window, const MainActions& actions) {
   t.VrLabel1->setFont(prompt);
   QPalette palette = t.VrLabel1->palette();
   palette.setColor(QPalette::WindowText, Qt::red);
+  palette.setColor(QPalette::ButtonText, Qt::red);  // a toolbar draws its labels in this role
   t.VrLabel1->setPalette(palette);
   t.VrLabel1->setContentsMargins(8, 0, 0, 0);
   bar.addWidget(t.VrLabel1);
