@@ -1,46 +1,58 @@
 // Corvane: builds the EDS of an AC motor drive read over a serial line.
 #include <QApplication>
+#include <QSerialPortInfo>
 
-#include <memory>
-#include <string>
+#include <cstdint>
 
+#include "app/dialogs/com_setup_form.h"
+#include "app/dialogs/setup_form.h"
 #include "app/main_form.h"
+#include "app/ports/device_port.h"
+#include "link/qt/qt_scheduler.h"
 
-namespace {
-
-// Stands in for the read-out port until the Qt serial port adapter is wired in:
-// it keeps its settings and refuses to open, so nothing pretends to talk to a drive.
-class UnavailableSerialPort : public corvane::SerialPort {
- public:
-  void SetPortName(const std::string& name) override { name_ = name; }
-  std::string PortName() const override { return name_; }
-  void SetBaud(int baud) override { baud_ = baud; }
-  int Baud() const override { return baud_; }
-  void Open() override {
-    throw corvane::PortError("Cannot open port " + name_ +
-                             ": serial ports are not available in this build");
-  }
-  void Close() override {}
-  bool IsOpen() const override { return false; }
-  void PutBlock(const std::uint8_t*, std::size_t) override {
-    throw corvane::PortError("Port " + name_ + " is not open");
-  }
-  std::vector<std::uint8_t> TakeReceived() override { return {}; }
-
- private:
-  std::string name_ = "1";
-  int baud_ = 19200;
-};
-
-}  // namespace
+using namespace corvane;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Corvane");
 
-  corvane::TMainForm mainForm(std::make_unique<UnavailableSerialPort>());
-  // The dialogs are created next, in this order, and hooked into mainForm:
-  // communication setup, EEPROM, range correction, drive family.
+  QtScheduler scheduler;
+  const TMainForm* mainWindow = nullptr;
+  // A plain "virtual" port follows the drive family chosen at the time it opens.
+  VirtualDrives drives([&mainWindow] {
+    return DefaultVirtualProfile(
+        static_cast<std::uint8_t>(mainWindow ? mainWindow->DriveFamily() : DriveFamily{}));
+  });
+
+  // The windows, in this order: main window, communication setup, EEPROM,
+  // range correction, drive family. All live until the program ends.
+  TMainForm mainForm(std::make_unique<DevicePort>(scheduler, drives));
+  mainWindow = &mainForm;
+
+  DevicePort comSetupPort(scheduler, drives);
+  DevicePort eepromPort(scheduler, drives);
+  TComSetupForm comSetup({mainForm.ApdComPort1(), comSetupPort, eepromPort},
+                         mainForm.ReplyWaitTicks(), &mainForm);
+  QStringList systemPorts;
+  for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+    systemPorts << port.portName();
+  }
+  comSetup.SetSystemPorts(systemPorts);
+  comSetup.SetStartHandler([&mainForm] { mainForm.StartVrPowerButtonClick(); });
+
+  TSetupForm setup(mainForm.DriveFamily(), &mainForm);
+
+  MainFormHooks& hooks = mainForm.Hooks();
+  hooks.StartUpDialogs = [&] {
+    setup.exec();
+    comSetup.exec();
+  };
+  hooks.ShowComSetup = [&comSetup] {
+    comSetup.PutOutLamps();  // Start then waits for a new passed link test
+    comSetup.exec();
+  };
+  hooks.ShowVfdType = [&setup] { setup.exec(); };
+
   mainForm.showMaximized();
   return app.exec();
 }

@@ -48,10 +48,12 @@ class TMainForm : public QMainWindow {
   EdsDocument& Document() { return document_; }
   SerialPort& ApdComPort1() { return *port_; }
 
+  // Written by the drive-family and communication setup dialogs, which hold
+  // these references for the whole run.
+  ::corvane::DriveFamily& DriveFamily() { return driveFamily_; }
   ::corvane::DriveFamily DriveFamily() const { return driveFamily_; }
-  void SetDriveFamily(::corvane::DriveFamily family) { driveFamily_ = family; }
+  std::uint8_t& ReplyWaitTicks() { return replyWaitTicks_; }
   std::uint8_t ReplyWaitTicks() const { return replyWaitTicks_; }
-  void SetReplyWaitTicks(std::uint8_t ticks) { replyWaitTicks_ = ticks; }
 
   // Adds one line to the message panel's log.
   void AddMessage(const QString& line);
