@@ -162,8 +162,18 @@ void TMainForm::ComSetupVrPowerButtonClick() {
   Call(hooks_.ShowComSetup);
 }
 
+// The reset comes before the link check: a refused Start still leaves an empty
+// EDS page and no marks, so nothing of the previous read-out passes for new.
 void TMainForm::StartVrPowerButtonClick() {
-  Call(hooks_.Start);
+  LampButton& button = *toolBar_.StartVrPowerButton;
+  button.setActive(true);
+  document_.ResetForReadOut();
+  if (hooks_.LinkTested && hooks_.LinkTested()) {
+    Call(hooks_.Start);
+  } else {
+    Call(hooks_.ShowComSetupForStart);
+  }
+  button.setActive(false);
 }
 
 void TMainForm::SetupClick() {

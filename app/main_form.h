@@ -31,7 +31,9 @@ struct MainFormHooks {
   std::function<void()> ShowComSetup;      // "Com Setup" (after its lamp is lit)
   std::function<void()> ShowVfdType;       // Tools, "VFD Type"
   std::function<void()> ShowModifyEeprom;  // Tools, "Modify EEPROM"
-  std::function<void()> Start;             // "Start"
+  std::function<bool()> LinkTested;        // the setup dialog's Success lamp is lit
+  std::function<void()> ShowComSetupForStart;  // Start without a passed link test
+  std::function<void()> Start;             // "Start" after the link check: the read-out
   std::function<void()> Save;              // File, Save and the Save button
   std::function<void()> ReadOutTick;       // every Timer1 tick
 };

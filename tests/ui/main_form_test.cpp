@@ -62,7 +62,11 @@ TEST_F(MainFormTest, ToolsAndLampButtonsCallTheirHooks) {
   };
   form->Hooks().ShowVfdType = [&] { calls.push_back("vfd type"); };
   form->Hooks().ShowModifyEeprom = [&] { calls.push_back("eeprom"); };
-  form->Hooks().Start = [&] { calls.push_back("start"); };
+  form->Hooks().LinkTested = [] { return true; };
+  form->Hooks().Start = [&] {
+    EXPECT_TRUE(form->Tools().StartVrPowerButton->isActive());  // lit while it runs
+    calls.push_back("start");
+  };
   form->Hooks().Save = [&] { calls.push_back("save"); };
   form->show();
 
