@@ -119,6 +119,7 @@ void TMainForm::Connect() {
   connect(toolBar_.StartVrPowerButton, &LampButton::clicked, this,
           &TMainForm::StartVrPowerButtonClick);
 
+  port_->SetOnTriggerAvail([this](std::size_t) { ApdComPort1TriggerAvail(); });
   port_->SetOnPortClose([this] { ApdComPort1PortClose(); });
 }
 
@@ -201,6 +202,11 @@ void TMainForm::FormClose() {
   timer1_.stop();
   timer2_.stop();
   port_->Close();  // an open port reports the closing: "Port close"
+}
+
+// Collects, never judges: the read-out decides what the bytes mean.
+void TMainForm::ApdComPort1TriggerAvail() {
+  reply_.Append(port_->TakeReceived());
 }
 
 void TMainForm::ApdComPort1PortClose() {

@@ -14,6 +14,7 @@
 #include "app/main_actions.h"
 #include "app/main_toolbar.h"
 #include "eds/eds_document.h"
+#include "link/reply_buffer.h"
 #include "link/serial_port.h"
 
 class QSplitter;
@@ -49,6 +50,8 @@ class TMainForm : public QMainWindow {
   MainFormHooks& Hooks() { return hooks_; }
   EdsDocument& Document() { return document_; }
   SerialPort& ApdComPort1() { return *port_; }
+  // Every byte received on ApdComPort1 since the read-out last emptied it.
+  ReplyBuffer& Reply() { return reply_; }
 
   // Written by the drive-family and communication setup dialogs, which hold
   // these references for the whole run.
@@ -86,6 +89,7 @@ class TMainForm : public QMainWindow {
   void HelpAbout1Execute() {}
   void FileExit1Execute();
   void FormClose();
+  void ApdComPort1TriggerAvail();
   void ApdComPort1PortClose();
 
  protected:
@@ -98,6 +102,7 @@ class TMainForm : public QMainWindow {
 
   EdsDocument document_;
   std::unique_ptr<SerialPort> port_;
+  ReplyBuffer reply_;
   MainFormHooks hooks_;
   ::corvane::DriveFamily driveFamily_ = ::corvane::DriveFamily::VelkoQdr;
   std::uint8_t replyWaitTicks_ = 10;  // until a baud rate is chosen

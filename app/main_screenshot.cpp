@@ -1,7 +1,11 @@
-// corvane-screenshot: renders the main window into a PNG for the documentation.
+// corvane-screenshot: renders the main window and the set-up dialogs into PNGs
+// for the documentation.
 // The window shows an illustrative finished read-out of a small drive, filled
 // in as the read-out fills the document; nothing talks to a port.
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QTableView>
 #include <QTreeWidgetItem>
@@ -11,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "app/application_windows.h"
 #include "app/main_form.h"
+#include "link/qt/qt_scheduler.h"
 #include "app/main_navigation.h"
 #include "app/main_pages.h"
 
@@ -114,14 +120,16 @@ void FillSample(EdsDocument& doc) {
   doc.GroupParamCounts[1] = 13;
 }
 
-}  // namespace
+bool Save(QWidget& widget, const QString& path) {
+  widget.show();
+  QApplication::processEvents();
+  if (widget.grab().save(path, "PNG")) return true;
+  std::fprintf(stderr, "corvane-screenshot: cannot write %s\n", qPrintable(path));
+  return false;
+}
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: corvane-screenshot OUTPUT.png\n");
-    return 2;
-  }
+// The main window with an illustrative finished read-out.
+bool MainWindow(const QString& path) {
   corvane::TMainForm form(std::make_unique<IdlePort>());
   FillSample(form.Document());
   form.AddMessage("Reading parameters from AC Motor drive ....");
@@ -129,11 +137,39 @@ int main(int argc, char** argv) {
   form.TreeView1().setCurrentItem(form.TreeView1().Root()->child(4));  // Params
   form.show();
   form.PageControl1().StringGrid5->setFocus();
-  QApplication::processEvents();
-  const QString out = QString::fromLocal8Bit(argv[1]);
-  if (!form.grab().save(out, "PNG")) {
-    std::fprintf(stderr, "corvane-screenshot: cannot write %s\n", argv[1]);
-    return 1;
+  return Save(form, path);
+}
+
+// The two set-up dialogs as the program shows them, the second after a real link
+// test against the built-in virtual drive.
+bool Dialogs(const QString& setupPath, const QString& comSetupPath) {
+  corvane::QtScheduler scheduler;
+  corvane::ApplicationWindows windows(scheduler);
+  if (!Save(windows.SetupForm(), setupPath)) return false;
+  windows.SetupForm().hide();
+
+  corvane::TComSetupForm& comSetup = windows.ComSetupForm();
+  comSetup.ComPortComboBox()->setCurrentText("virtual");
+  comSetup.show();
+  comSetup.TestVrPowerButtonClick();
+  QElapsedTimer waited;
+  waited.start();
+  while (!comSetup.LinkTested() && waited.elapsed() < 5000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
   }
-  return 0;
+  return Save(comSetup, comSetupPath);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: corvane-screenshot OUTPUT_DIR\n");
+    return 2;
+  }
+  const QDir dir(QString::fromLocal8Bit(argv[1]));
+  const bool ok = MainWindow(dir.filePath("main-window.png")) &&
+                  Dialogs(dir.filePath("setup-dialog.png"), dir.filePath("com-setup-dialog.png"));
+  return ok ? 0 : 1;
 }

@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/widgets/connection_drawing.h"
+#include "app/widgets/glyphs.h"
 #include "app/widgets/lamp_button.h"
 #include "app/widgets/lamp_led.h"
 #include "link/modbus_timing.h"
@@ -115,8 +115,8 @@ TComSetupForm::TComSetupForm(ComSetupPorts ports, std::uint8_t& replyWaitTicks, 
   // 3. Go.
   auto* step3 = new QHBoxLayout;
   step3->addWidget(WrappedLabel(QStringLiteral("Press \"Go\" to Create EDS file !!"), this), 1);
-  go_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Go"),
-                        this);
+  go_ = new QPushButton(QIcon(OkGlyph()), QStringLiteral("Go"), this);
+  go_->setIconSize(QSize(20, 20));
   go_->setStyleSheet(QStringLiteral("QPushButton { color: maroon; font-weight: bold; }"));
   go_->setMinimumWidth(80);
   go_->setEnabled(false);

@@ -208,3 +208,27 @@ TEST_F(MainFormTest, MessageMemoFollowsThePanelHeight) {
 
 }  // namespace
 }  // namespace corvane::testing
+
+namespace corvane::testing {
+namespace {
+
+// Received bytes reach the reply buffer whatever the notifications' sizes, NUL
+// and line-feed bytes included, and nothing else happens to them.
+TEST_F(MainFormTest, ReceivedBytesFillTheReplyBufferInArrivalOrder) {
+  const std::vector<std::uint8_t> reply = {0xFF, 0x03, 0x0A, 0x00, 0x12, 0x34, 0x8A, 0x29};
+  port->Open();
+  port->Inject({reply.begin(), reply.begin() + 3});
+  port->Inject({reply.begin() + 3, reply.end()});
+  scheduler.RunUntilIdle();
+
+  ReplyBuffer inOne;
+  inOne.Append(reply);
+  EXPECT_EQ(form->Reply().ReplyRaw(), inOne.ReplyRaw());
+  EXPECT_EQ(form->Reply().ReplyHex(), "\\xFF\\x03\\x0A\\x00\\x12\\x34\\x8A\\x29");
+  EXPECT_EQ(form->Reply().ReplyRaw().size(), 8u);
+  EXPECT_EQ(form->Reply().ReplyRaw()[3], '\0');
+  EXPECT_TRUE(Log().isEmpty());
+}
+
+}  // namespace
+}  // namespace corvane::testing
