@@ -6,6 +6,8 @@
 PRESET ?= $(if $(CI),ci,release)
 BUILD  := build/$(PRESET)
 ARGS   ?=
+# Without a drive, the built-in virtual drive: make run PORT=/dev/ttyUSB0 for a real one.
+PORT   ?= virtual
 
 .PHONY: all deps configure build run test screenshot sim clean
 
@@ -23,7 +25,7 @@ build: configure
 	cmake --build --preset $(PRESET)
 
 run: build
-	$(BUILD)/bin/corvane $(ARGS)
+	$(BUILD)/bin/corvane --port $(PORT) $(ARGS)
 
 test: build
 	ctest --preset $(PRESET) -j2

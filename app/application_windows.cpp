@@ -1,5 +1,6 @@
 #include "app/application_windows.h"
 
+#include <QComboBox>
 #include <QSerialPortInfo>
 #include <QStatusBar>
 
@@ -58,6 +59,10 @@ void ApplicationWindows::WireHooks() {
         QStringLiteral("Link test passed. Reading the drive is not available in this version yet."),
         8000);
   };
+}
+
+void ApplicationWindows::ChoosePort(const QString& port) {
+  comSetupForm_->ComPortComboBox()->setCurrentText(port);
 }
 
 void ApplicationWindows::Show() { mainForm_->showMaximized(); }

@@ -26,6 +26,9 @@ class ApplicationWindows {
   TSetupForm& SetupForm() { return *setupForm_; }
   SerialPort& EepromPort() { return eepromPort_; }
 
+  // Puts a port text into Communication Setup as if the user had typed it.
+  void ChoosePort(const QString& port);
+
   // Shows the main window maximised; the start-up dialogs follow once it is up.
   void Show();
 

@@ -142,15 +142,12 @@ TEST_F(StartUpTest, ComSetupPutsOutBothLampsAndStaysLit) {
   EXPECT_EQ(watcher.seen.size(), 2u);
 }
 
-TEST_F(StartUpTest, ClosingTheSetupDialogHandsThePortToTheEepromPort) {
-  DialogWatcher watcher([](QDialog& dialog) {
-    if (auto* comSetup = qobject_cast<TComSetupForm*>(&dialog)) {
-      comSetup->ComPortComboBox()->setCurrentText("virtual:qdr-k");
-    }
-  });
-  main.ComSetupVrPowerButtonClick();
-  EXPECT_EQ(windows.EepromPort().PortName(), "virtual:qdr-k");
+TEST_F(StartUpTest, PortChosenOnTheCommandLineReachesEveryPortOnClose) {
+  windows.ChoosePort("virtual:qdr-k");
   EXPECT_EQ(main.ApdComPort1().PortName(), "virtual:qdr-k");
+  DialogWatcher watcher;
+  main.ComSetupVrPowerButtonClick();
+  EXPECT_EQ(windows.EepromPort().PortName(), "virtual:qdr-k") << "handed over on close";
 }
 
 }  // namespace
