@@ -1,7 +1,6 @@
 // The real corvane-drive-sim on its pseudo-terminal, asked by Qt's own Modbus
 // RTU client (an implementation we did not write), checked against the profile.
 
-#include <QElapsedTimer>
 #include <QModbusDataUnit>
 #include <QModbusReply>
 #include <QModbusRtuSerialClient>
@@ -12,53 +11,22 @@
 #include <gtest/gtest.h>
 
 #include "sim/profile_loader.h"
+#include "sim_process.h"
 
 namespace corvane::sim {
 namespace {
 
 const QString kProgram = QStringLiteral(CORVANE_BIN_DIR "/corvane-drive-sim");
 
-// Runs the program and reads the terminal path from its first output line.
-class DriveSimProcess {
- public:
-  explicit DriveSimProcess(const QStringList& args) {
-    process_.setProgram(kProgram);
-    process_.setArguments(args);
-    process_.setProcessChannelMode(QProcess::SeparateChannels);
-    process_.start();
-  }
-  ~DriveSimProcess() {
-    if (process_.state() == QProcess::NotRunning) return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000)) {
-      process_.kill();
-      process_.waitForFinished(3000);
-    }
-  }
-
-  QString FirstLine() {
-    QElapsedTimer timer;
-    timer.start();
-    while (!process_.canReadLine() && process_.state() != QProcess::NotRunning &&
-           timer.elapsed() < 5000) {
-      process_.waitForReadyRead(100);
-    }
-    return QString::fromLocal8Bit(process_.readLine()).trimmed();
-  }
-
-  QProcess& Process() { return process_; }
-
- private:
-  QProcess process_;
-};
+using testing::SimProcess;
 
 class SimPeer : public ::testing::Test {
  protected:
   void SetUp() override {
     profile_ = LoadProfileFile(CORVANE_SOURCE_DIR "/sim/profiles/qdr-w.profile");
-    sim_ = std::make_unique<DriveSimProcess>(QStringList{"--profile", "qdr-w"} + ExtraArgs());
-    path_ = sim_->FirstLine();
-    ASSERT_TRUE(path_.startsWith("/dev/")) << path_.toStdString();
+    sim_ = std::make_unique<SimProcess>(QStringList{"--profile", "qdr-w"} + ExtraArgs());
+    path_ = sim_->Path();
+    ASSERT_TRUE(path_.startsWith("/dev/")) << sim_->Error().toStdString();
 
     client_.setConnectionParameter(QModbusDevice::SerialPortNameParameter, path_);
     client_.setConnectionParameter(QModbusDevice::SerialBaudRateParameter, QSerialPort::Baud19200);
@@ -101,7 +69,7 @@ class SimPeer : public ::testing::Test {
   }
 
   DriveProfile profile_;
-  std::unique_ptr<DriveSimProcess> sim_;
+  std::unique_ptr<SimProcess> sim_;
   QString path_;
   QModbusRtuSerialClient client_;
 };
@@ -185,8 +153,8 @@ TEST(SimProgram, ListsProfilesAndStopsCleanlyOnTerminate) {
   EXPECT_EQ(list.readAllStandardOutput(),
             "qdr-r\nqdr-t\nqdr-h\nqdr-n\nqdr-w\nqdr-k\nqdr-p\nqrt410\nhlw620\npx\n");
 
-  DriveSimProcess sim({"--profile", "px"});
-  ASSERT_TRUE(sim.FirstLine().startsWith("/dev/"));
+  SimProcess sim({"--profile", "px"});
+  ASSERT_TRUE(sim.Path().startsWith("/dev/")) << sim.Error().toStdString();
   sim.Process().terminate();
   ASSERT_TRUE(sim.Process().waitForFinished(5000));
   EXPECT_EQ(sim.Process().exitStatus(), QProcess::NormalExit);
