@@ -4,6 +4,8 @@
 # CI (CI=true) builds with warnings as errors.
 
 PRESET ?= $(if $(CI),ci,release)
+# Lets ccache reuse objects across clones of the repository.
+export CCACHE_BASEDIR := $(CURDIR)
 BUILD  := build/$(PRESET)
 ARGS   ?=
 # Without a drive, the built-in virtual drive: make run PORT=/dev/ttyUSB0 for a real one.
