@@ -1,5 +1,6 @@
 #include "link/link_test.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "link/frames.h"
@@ -25,20 +26,24 @@ std::string PassMessage(const RtuReply& reply, bool late) {
   return message + ".";
 }
 
-std::string GarbledMessage(std::span<const std::uint8_t> received, const RtuReply& reply) {
-  if (!received.empty() && received.front() != modbus_timing::kStation) {
-    return "Reply from station " + Hex2(received.front()) +
-           ", not FF: check the drive's station address.";
-  }
+std::string GarbledMessage(const RtuReply& reply) {
   return "Reply garbled (" + reply.problem + "): check the baud rate.";
+}
+
+// The first bytes are all an echo of the request so far.
+bool StartsAsEcho(std::span<const std::uint8_t> received, std::span<const std::uint8_t> request) {
+  const std::size_t n = std::min(received.size(), request.size());
+  return n > 0 && std::equal(received.begin(), received.begin() + n, request.begin());
 }
 
 }  // namespace
 
 void LinkTest::Start() {
+  const CompletedFrame frame = CompleteFrame(kLinkTestFrame);
   port_.Open();
   port_.TakeReceived();  // a fresh test judges only what answers this request
-  SendCommandFrame(port_, kLinkTestFrame);
+  port_.PutBlock(frame.bytes);
+  request_ = frame.bytes;
   received_.clear();
   state_ = State::Running;
 }
@@ -46,32 +51,53 @@ void LinkTest::Start() {
 std::optional<LinkTestOutcome> LinkTest::OnReceived(std::span<const std::uint8_t> bytes) {
   if (state_ != State::Running && state_ != State::TimedOut) return std::nullopt;
   received_.insert(received_.end(), bytes.begin(), bytes.end());
-  const RtuReply reply = DecodeReply(received_, ExpectedReply::ReadRegisters(2));
-  switch (reply.status) {
+  const bool timedOut = state_ == State::TimedOut;
+  std::optional<LinkTestOutcome> outcome = Judge();
+  if (!outcome) return std::nullopt;
+  state_ = State::Decided;
+  if (timedOut && !outcome->passed) return std::nullopt;  // already failed; nothing new
+  return outcome;
+}
+
+std::optional<LinkTestOutcome> LinkTest::Judge() {
+  std::span<const std::uint8_t> reply = received_;
+  if (StartsAsEcho(reply, request_)) {
+    if (reply.size() <= request_.size()) return std::nullopt;
+    reply = reply.subspan(request_.size());
+  }
+  const RtuReply decoded = DecodeReply(reply, ExpectedReply::ReadRegisters(2));
+  switch (decoded.status) {
     case ReplyStatus::NeedMore:
       return std::nullopt;
     case ReplyStatus::Complete: {
       const bool late = state_ == State::TimedOut;
-      state_ = State::Decided;
-      return LinkTestOutcome{true, late, PassMessage(reply, late)};
+      return LinkTestOutcome{true, late, PassMessage(decoded, late)};
     }
     case ReplyStatus::Invalid:
-      if (state_ == State::TimedOut) {  // already failed; nothing more to learn
-        state_ = State::Decided;
-        return std::nullopt;
-      }
-      state_ = State::Decided;
-      return LinkTestOutcome{false, false, GarbledMessage(received_, reply)};
+      break;
   }
-  return std::nullopt;
+  if (reply.front() != modbus_timing::kStation) {
+    // Another station, or noise? Only a whole frame with a good CRC says which.
+    const RtuReply foreign = DecodeReply(reply, ExpectedReply::ReadRegisters(2, reply.front()));
+    if (foreign.status == ReplyStatus::NeedMore) return std::nullopt;
+    if (foreign.status == ReplyStatus::Complete) {
+      return LinkTestOutcome{false, false,
+                             "Reply from station " + Hex2(reply.front()) +
+                                 ", not FF: check the drive's station address."};
+    }
+  }
+  return LinkTestOutcome{false, false, GarbledMessage(decoded)};
 }
 
 std::optional<LinkTestOutcome> LinkTest::TimeOut() {
   if (state_ != State::Running) return std::nullopt;
   state_ = State::TimedOut;
-  if (received_.empty()) {
+  const bool echoOnly = received_ == request_;
+  if (received_.empty() || echoOnly) {
     return LinkTestOutcome{false, false,
-                           "No reply within 1 s: check the cable, the port and the drive's power."};
+                           std::string("No reply within 1 s") +
+                               (echoOnly ? " (only the echo of the request came back)" : "") +
+                               ": check the cable, the port and the drive's power."};
   }
   return LinkTestOutcome{false, false,
                          "Incomplete reply within 1 s (" + std::to_string(received_.size()) +

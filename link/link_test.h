@@ -13,7 +13,9 @@
 
 namespace corvane {
 
-// Station FF, read 2 registers from 2101 (drive status).
+// Station FF, read 2 registers from 2101 (drive status). Two-wire RS-485
+// converters often echo what the PC sends; an echo of the request before the
+// reply is set aside.
 inline constexpr const char* kLinkTestFrame = "FF0321010002";
 
 struct LinkTestOutcome {
@@ -44,8 +46,12 @@ class LinkTest {
  private:
   enum class State { Idle, Running, TimedOut, Decided };
 
+  // What the bytes so far say, once a local echo of the request is set aside.
+  std::optional<LinkTestOutcome> Judge();
+
   SerialPort& port_;
   State state_ = State::Idle;
+  std::vector<std::uint8_t> request_;
   std::vector<std::uint8_t> received_;
 };
 

@@ -110,15 +110,22 @@ TEST_F(ComSetupFormTest, OnlyAWellFormedAnswerFromStationFfPasses) {
       {"data reply in two pieces", WithCrc("FF030400000000"), true, "answered"},
       {"exception reply", WithCrc("FF8302"), true, "exception 02"},
       {"bad CRC", {0xFF, 0x03, 0x04, 0, 0, 0, 0, 0x12, 0x34}, false, "garbled"},
-      {"noise of a wrong baud rate", {0x80, 0xF8, 0x00, 0x78, 0xE0}, false, "station 80"},
+      {"noise of a wrong baud rate", {0x80, 0xF8, 0x00, 0x78, 0xE0}, false, "check the baud rate"},
       {"another station", WithCrc("01030400000000"), false, "station 01"},
+      {"echo of the request, then the reply", WithCrc("FF0321010002"), true, "answered"},
   };
   for (const auto& c : cases) {
     form.TestVrPowerButtonClick();
-    if (c.passes && c.reply.size() > 4) {  // arrives in two notifications
+    if (c.reply == WithCrc("FF0321010002")) {  // a converter that echoes what it sends
+      Answer(c.reply);
+      EXPECT_FALSE(form.SuccessAbLED()->isChecked()) << c.what;
+      Answer(WithCrc("FF030400000000"));
+    } else if (c.passes && c.reply.size() > 4) {  // arrives in two notifications
       Answer({c.reply.begin(), c.reply.begin() + 3});
       EXPECT_FALSE(form.SuccessAbLED()->isChecked()) << c.what;
       Answer({c.reply.begin() + 3, c.reply.end()});
+    } else if (!c.passes && c.reply.front() != 0xFF) {  // a foreign frame, byte by byte
+      for (std::uint8_t byte : c.reply) Answer({byte});
     } else {
       Answer(c.reply);
     }
@@ -131,13 +138,21 @@ TEST_F(ComSetupFormTest, OnlyAWellFormedAnswerFromStationFfPasses) {
   }
 }
 
-TEST_F(ComSetupFormTest, IncompleteReplyFailsAtTheTimeOut) {
-  form.TestVrPowerButtonClick();
-  Answer({0xFF, 0x03, 0x04, 0x00});
-  EXPECT_EQ(State(), (Lamps{false, false, false}));
-  form.Timer1Timer();
-  EXPECT_EQ(State(), (Lamps{false, true, false}));
-  EXPECT_TRUE(form.StatusLabel()->text().contains("Incomplete reply"));
+TEST_F(ComSetupFormTest, IncompleteReplyOrOnlyAnEchoFailsAtTheTimeOut) {
+  const struct {
+    std::vector<std::uint8_t> bytes;
+    const char* message;
+  } cases[] = {{{0xFF, 0x03, 0x04, 0x00}, "Incomplete reply"},
+               {WithCrc("FF0321010002"), "only the echo of the request"}};
+  for (const auto& c : cases) {
+    form.TestVrPowerButtonClick();
+    Answer(c.bytes);
+    EXPECT_EQ(State(), (Lamps{false, false, false})) << c.message;
+    form.Timer1Timer();
+    EXPECT_EQ(State(), (Lamps{false, true, false})) << c.message;
+    EXPECT_TRUE(form.StatusLabel()->text().contains(c.message))
+        << form.StatusLabel()->text().toStdString();
+  }
 }
 
 TEST_F(ComSetupFormTest, PortThatCannotOpenLeavesTheLampsAlone) {
