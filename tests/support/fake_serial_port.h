@@ -25,10 +25,16 @@ class FakeSerialPort : public SerialPort {
     if (!open_) ++openCount;
     open_ = true;
   }
+  // Like a real port: what was received but not taken is dropped, and the
+  // closed notification follows through the scheduler.
   void Close() override {
     if (!open_) return;
     open_ = false;
-    NotifyPortClose();
+    received_.clear();
+    std::weak_ptr<bool> alive = alive_;
+    scheduler_.Post(std::chrono::microseconds(0), [this, alive] {
+      if (!alive.expired()) NotifyPortClose();
+    });
   }
   bool IsOpen() const override { return open_; }
 

@@ -166,12 +166,14 @@ TEST_F(MainFormTest, ExitClosesTheWindowAndAnOpenPortReportsPortClose) {
   EXPECT_FALSE(form->isVisible());
   EXPECT_FALSE(port->IsOpen());
   EXPECT_FALSE(form->Timer1().isActive());
+  scheduler.RunUntilIdle();  // the port reports its closing afterwards
   EXPECT_EQ(Log(), "Port close");
 }
 
 TEST_F(MainFormTest, ClosingWithoutAReadOutAddsNoPortCloseLine) {
   form->show();
   form->close();
+  scheduler.RunUntilIdle();
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(Log().isEmpty());
 }
