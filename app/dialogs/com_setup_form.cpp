@@ -18,8 +18,6 @@
 namespace corvane {
 namespace {
 
-constexpr int kClientWidth = 384;
-
 // A framed step of the dialog: a large blue step number beside its content.
 QFrame* StepPanel(const QString& number, QLayout* content, QWidget* parent) {
   auto* panel = new QFrame(parent);
@@ -127,14 +125,18 @@ TComSetupForm::TComSetupForm(ComSetupPorts ports, std::uint8_t& replyWaitTicks, 
   layout->addWidget(StepPanel(QStringLiteral("1."), step1, this));
   layout->addWidget(StepPanel(QStringLiteral("2."), step2, this));
   layout->addWidget(StepPanel(QStringLiteral("3."), step3, this));
-  setFixedWidth(kClientWidth + 96);
+  // Fixed size: the width the drawing and the step numbers need at this
+  // platform's fonts, the height the three steps take.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   timer1_.setSingleShot(true);
   timer1_.setTimerType(Qt::PreciseTimer);
   timer1_.setInterval(static_cast<int>(modbus_timing::kLinkTestTimeout.count()));
   connect(&timer1_, &QTimer::timeout, this, &TComSetupForm::Timer1Timer);
   connect(portBox_, &QComboBox::currentTextChanged, this, &TComSetupForm::ComPortComboBoxChange);
-  connect(baudBox_, &QComboBox::textActivated, this, &TComSetupForm::BaudComboBoxChange);
+  // The rate follows the box as it changes, so what Test and Go use is what the
+  // box shows; text that is no rate is pointed out when typing ends.
+  connect(baudBox_, &QComboBox::currentTextChanged, this, [this] { ApplyBaud(false); });
   connect(baudBox_->lineEdit(), &QLineEdit::editingFinished, this,
           &TComSetupForm::BaudComboBoxChange);
   connect(test_, &QAbstractButton::clicked, this, &TComSetupForm::TestVrPowerButtonClick);
@@ -173,13 +175,17 @@ void TComSetupForm::ComPortComboBoxChange() {
   ports_.ownPort.SetPortName(name);
 }
 
-void TComSetupForm::BaudComboBoxChange() {
+void TComSetupForm::BaudComboBoxChange() { ApplyBaud(true); }
+
+void TComSetupForm::ApplyBaud(bool reportBadText) {
   bool ok = false;
   const int baud = baudBox_->currentText().trimmed().toInt(&ok);
   if (!ok || baud <= 0) {
-    ShowStatus(QStringLiteral("\"%1\" is not a baud rate: choose one from the list.")
-                   .arg(baudBox_->currentText()),
-               true);
+    if (reportBadText) {
+      ShowStatus(QStringLiteral("\"%1\" is not a baud rate: choose one from the list.")
+                     .arg(baudBox_->currentText()),
+                 true);
+    }
     return;
   }
   try {

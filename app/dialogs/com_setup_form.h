@@ -74,6 +74,7 @@ class TComSetupForm : public QDialog {
 
  private:
   void FormClose();
+  void ApplyBaud(bool reportBadText);
   void ShowStatus(const QString& text, bool problem);
   void ApplyOutcome(const LinkTestOutcome& outcome);
 

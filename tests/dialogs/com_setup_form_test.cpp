@@ -76,6 +76,20 @@ TEST_F(ComSetupFormTest, BaudRateSetsBothPortsAndTheReplyWait) {
   EXPECT_TRUE(form.StatusLabel()->text().contains("not a baud rate"));
 }
 
+TEST_F(ComSetupFormTest, TypedRateIsInForceWhenTestIsClicked) {
+  form.show();
+  QLineEdit& edit = *form.BaudComboBox()->lineEdit();
+  edit.selectAll();
+  QTest::keyClicks(&edit, "4800");  // no Enter: the mouse goes straight to Test
+  QTest::mouseClick(form.TestVrPowerButton(), Qt::LeftButton);
+  EXPECT_EQ(ownPort.Baud(), 4800);
+  EXPECT_EQ(mainPort.Baud(), 4800);
+  EXPECT_EQ(replyWaitTicks, 20);
+  EXPECT_EQ(ownPort.writes.size(), 1u);
+  EXPECT_FALSE(form.StatusLabel()->text().contains("not a baud rate"))
+      << "half-typed text is not an error";
+}
+
 TEST_F(ComSetupFormTest, LinkTestLampStates) {
   EXPECT_EQ(State(), (Lamps{false, false, false})) << "fresh";
 
