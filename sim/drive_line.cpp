@@ -60,7 +60,11 @@ void DriveLine::StartNextTransmit() {
   const auto duration = WireTime(block.size(), portBaud_);
   Post(duration, [this, block = std::move(block)] {
     transmitting_ = false;
+    // The drive may drop the line on this block, and the owner may close or
+    // even destroy the port from its closed handler.
+    std::weak_ptr<int> alive = epoch_;
     OnBlockHeard(block);
+    if (alive.expired()) return;
     StartNextTransmit();
   });
 }

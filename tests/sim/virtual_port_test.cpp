@@ -162,6 +162,27 @@ TEST(VirtualPortLifecycle, DestroyingThePortWithAReplyInFlightIsSafe) {
   EXPECT_EQ(drive->RequestCount(), 0u);
 }
 
+// An unanswered request that drops the line closes the port while the line is
+// still handing the request to the drive; the owner may destroy the port then.
+TEST(VirtualPortLifecycle, DestroyingThePortWhenTheDriveDropsTheLineIsSafe) {
+  corvane::testing::ManualScheduler scheduler;
+  auto drive = std::make_shared<DriveModel>(
+      LoadBuiltinProfile("qdr-r"),
+      DriveSettings{.faults = {ParseFault("no-reply"), ParseFault("disconnect-after=1")}});
+  auto port = std::make_unique<VirtualSerialPort>(scheduler, drive);
+  int closes = 0;
+  port->SetOnPortClose([&closes, &port] {
+    ++closes;
+    port.reset();
+  });
+  port->Open();
+  port->PutBlock(Read(0x2110, 3));
+  scheduler.RunUntilIdle();
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(port, nullptr);
+  EXPECT_TRUE(drive->Disconnected());
+}
+
 TEST(VirtualPortText, RecognisesVirtualPortTexts) {
   struct Case {
     const char* text;
