@@ -170,6 +170,7 @@ void TMainForm::StartVrPowerButtonClick() {
   button.setActive(true);
   document_.ResetForReadOut();
   if (hooks_.LinkTested && hooks_.LinkTested()) {
+    document_.ClearReadOutLists();
     Call(hooks_.Start);
   } else {
     Call(hooks_.ShowComSetupForStart);

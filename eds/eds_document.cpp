@@ -63,12 +63,15 @@ EdsDocument::EdsDocument()
 void EdsDocument::ResetForReadOut() {
   EdsText.Clear();
   ParamTable.ClearColumn(ParamColumn::Illegal);
-  ParamTable.ClearColumn(ParamColumn::Signed);
   ParamTable.SetRowCount(2);
-  GroupTable.ClearColumn(GroupColumn::Params);
   ParamCount = 0;
   GroupCount = 0;
   GroupParamCounts.fill(0);
+}
+
+void EdsDocument::ClearReadOutLists() {
+  ParamTable.ClearColumn(ParamColumn::Signed);
+  GroupTable.ClearColumn(GroupColumn::Params);
 }
 
 }  // namespace corvane

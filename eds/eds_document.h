@@ -38,12 +38,15 @@ class EdsDocument {
 
   static std::string_view IoInfoText() { return corvane::IoInfoText(); }
 
-  // What a new read-out starts from: no EDS text, no marks, one parameter row,
-  // no group lists, zero counts. The keyword tables, the group names and the
-  // other parameter cells stay until the read-out overwrites them. Group lists
-  // and Signed marks are cleared too, because the read-out appends to the
-  // former and only ever sets the latter.
+  // What Start resets, whether or not the read-out then runs: no EDS text, no
+  // Illegal marks, one parameter row, zero counts. The keyword tables, the group
+  // table and the other parameter cells stay until the read-out overwrites them.
   void ResetForReadOut();
+
+  // What a read-out that really starts clears as well: the group lists, which it
+  // appends to, and the Signed marks, which it only ever sets. Left alone by a
+  // refused Start, so the user's edits survive it.
+  void ClearReadOutLists();
 };
 
 }  // namespace corvane

@@ -84,6 +84,7 @@ TEST_F(StartUpTest, StartWithoutAPassedTestResetsAndShowsTheSetupDialog) {
   doc.EdsText.AppendLine("[File]");
   doc.ParamTable.SetRowCount(4);
   doc.ParamTable.SetCell(ParamColumn::Illegal, 3, "V");
+  doc.GroupTable.SetCell(GroupColumn::Params, 1, "1, 2, 3;");  // edited by the user
   windows.ComSetupForm().FailAbLED()->setChecked(true);
 
   bool readOut = false;
@@ -102,6 +103,7 @@ TEST_F(StartUpTest, StartWithoutAPassedTestResetsAndShowsTheSetupDialog) {
   EXPECT_EQ(doc.EdsText.Text(), "");
   EXPECT_EQ(doc.ParamTable.RowCount(), 2);
   EXPECT_EQ(doc.ParamTable.Cell(ParamColumn::Illegal, 1), "");
+  EXPECT_EQ(doc.GroupTable.Cell(GroupColumn::Params, 1), "1, 2, 3;");
   EXPECT_FALSE(main.ApdComPort1().IsOpen()) << "nothing is sent";
   EXPECT_FALSE(main.Tools().StartVrPowerButton->isActive());
 }
@@ -121,6 +123,24 @@ TEST_F(StartUpTest, GoAfterAPassedTestHandsOverToTheReadOut) {
   main.StartVrPowerButtonClick();  // the lamp stays lit: no new test needed
   EXPECT_EQ(readOuts, 2);
   EXPECT_EQ(watcher.seen, (std::vector<QString>{"Setup", "Communication Setup"}));
+}
+
+TEST_F(StartUpTest, GoInTheDialogARefusedStartOpenedRunsTheReadOutOnce) {
+  main.Document().GroupTable.SetCell(GroupColumn::Params, 1, "1, 2;");
+  int readOuts = 0;
+  main.Hooks().Start = [&] {
+    ++readOuts;
+    EXPECT_EQ(main.Document().GroupTable.Cell(GroupColumn::Params, 1), "")
+        << "a read-out that starts clears the old lists";
+  };
+  DialogWatcher watcher([&](QDialog&) {
+    PassLinkTest();
+    windows.ComSetupForm().GoBitBtnClick();
+  });
+  main.StartVrPowerButtonClick();
+  EXPECT_EQ(readOuts, 1);
+  EXPECT_EQ(watcher.seen, (std::vector<QString>{"Communication Setup"}));
+  EXPECT_FALSE(main.Tools().StartVrPowerButton->isActive());
 }
 
 TEST_F(StartUpTest, ComSetupPutsOutBothLampsAndStaysLit) {

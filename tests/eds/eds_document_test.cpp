@@ -157,6 +157,9 @@ TEST(EdsDocument, ReadOutStartClearsWhatTheReadOutRefillsAndKeepsTheRest) {
   EXPECT_TRUE(doc.EdsText.Empty());
   EXPECT_EQ(doc.ParamTable.RowCount(), 2);
   EXPECT_EQ(doc.ParamTable.Cell(ParamColumn::Illegal, 1), "");
+  EXPECT_EQ(doc.ParamTable.Cell(ParamColumn::Signed, 1), "V") << "kept by a refused Start";
+  EXPECT_EQ(doc.GroupTable.Cell(GroupColumn::Params, 1), "1, 2;") << "kept by a refused Start";
+  doc.ClearReadOutLists();  // the read-out really starts
   EXPECT_EQ(doc.ParamTable.Cell(ParamColumn::Signed, 1), "");
   EXPECT_EQ(doc.ParamTable.Cell(ParamColumn::Illegal, 0), "Illegal");
   EXPECT_EQ(doc.ParamTable.Cell(ParamColumn::Name, 1), "Name1");
