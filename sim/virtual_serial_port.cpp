@@ -1,5 +1,7 @@
 #include "sim/virtual_serial_port.h"
 
+#include <chrono>
+#include <memory>
 #include <utility>
 
 #include "sim/fault.h"
@@ -7,7 +9,7 @@
 namespace corvane::sim {
 
 VirtualSerialPort::VirtualSerialPort(Scheduler& scheduler, std::shared_ptr<DriveModel> drive)
-    : line_(scheduler, std::move(drive)) {
+    : scheduler_(scheduler), line_(scheduler, std::move(drive)) {
   line_.SetOnReceive([this](const std::vector<std::uint8_t>& bytes) {
     received_.insert(received_.end(), bytes.begin(), bytes.end());
     NotifyTriggerAvail(bytes.size());
@@ -20,8 +22,10 @@ VirtualSerialPort::VirtualSerialPort(Scheduler& scheduler, std::shared_ptr<Drive
 }
 
 void VirtualSerialPort::Open() {
+  if (open_) return;
   if (Drive()->Disconnected())
     throw PortError("Cannot open " + name_ + ": " + DisconnectText(Drive()->RequestCount()));
+  received_.clear();
   open_ = true;
 }
 
@@ -29,8 +33,10 @@ void VirtualSerialPort::Close() {
   if (!open_) return;
   open_ = false;
   line_.Reset();
-  received_.clear();
-  NotifyPortClose();
+  std::weak_ptr<bool> alive = alive_;
+  scheduler_.Post(std::chrono::microseconds(0), [this, alive] {
+    if (!alive.expired()) NotifyPortClose();
+  });
 }
 
 void VirtualSerialPort::PutBlock(const std::uint8_t* data, std::size_t count) {

@@ -24,7 +24,14 @@ class VirtualSerialPort : public SerialPort {
   void SetBaud(int baud) override { line_.SetPortBaud(baud); }
   int Baud() const override { return line_.PortBaud(); }
 
+  // Opening a closed port clears what an earlier session received.
   void Open() override;
+  // Cuts the line as closing a real port does: request bytes the drive has not
+  // heard yet, replies still on the wire and the drive's queued requests are
+  // dropped (a write the drive already took in stays done). Bytes already
+  // received stay for TakeReceived until the next Open. The port-closed
+  // notification follows through the scheduler; a port destroyed before then
+  // says nothing.
   void Close() override;
   bool IsOpen() const override { return open_; }
   void PutBlock(const std::uint8_t* data, std::size_t count) override;
@@ -35,7 +42,10 @@ class VirtualSerialPort : public SerialPort {
   DriveLine& Line() { return line_; }
 
  private:
+  Scheduler& scheduler_;
   DriveLine line_;
+  // Tasks the port posts hold a weak reference: they are dropped with the port.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   std::string name_ = "virtual";
   bool open_ = false;
   std::vector<std::uint8_t> received_;

@@ -137,17 +137,55 @@ TEST(VirtualPortSharing, EepromWritesLastForEveryPortOnTheDrive) {
 TEST(VirtualPortLifecycle, CloseDropsWhatIsInFlightAndWritesNeedAnOpenPort) {
   PortRig rig;
   rig.port.PutBlock(Read(0x2110, 3));
-  rig.scheduler.AdvanceBy(6ms);
+  rig.scheduler.AdvanceBy(6ms);  // the drive has the request; its reply is not on the wire yet
   rig.port.Close();
-  EXPECT_EQ(rig.closeCount, 1);
+  EXPECT_FALSE(rig.port.IsOpen());
+  EXPECT_EQ(rig.closeCount, 0) << "the notification comes later, never inside Close";
   rig.scheduler.RunUntilIdle();
+  EXPECT_EQ(rig.closeCount, 1);
   EXPECT_TRUE(rig.chunks.empty());
   EXPECT_THROW(rig.port.PutBlock(Read(0x2110, 3)), PortError);
   rig.port.Close();
+  rig.scheduler.RunUntilIdle();
   EXPECT_EQ(rig.closeCount, 1) << "closing a closed port says nothing";
 
   rig.port.Open();
   EXPECT_EQ(RegistersOf(rig.Exchange(Read(0x2110, 3))).size(), 3u);
+}
+
+// As on a real port: bytes that arrived before Close can still be taken; the
+// next Open starts with an empty buffer.
+TEST(VirtualPortLifecycle, BytesReceivedBeforeCloseStayUntilTheNextOpen) {
+  PortRig rig;
+  rig.port.PutBlock(Read(0x2110, 3));
+  rig.scheduler.RunUntilIdle();
+  rig.port.PutBlock(Read(0x2110, 3));
+  rig.scheduler.AdvanceBy(2ms);  // the second request is still on the wire
+  rig.port.Close();
+  rig.scheduler.RunUntilIdle();
+  EXPECT_EQ(rig.drive->RequestCount(), 1u) << "the drive never hears a request cut off";
+  EXPECT_EQ(RegistersOf(rig.port.TakeReceived()).size(), 3u);
+
+  rig.port.Open();
+  rig.port.PutBlock(Read(0x2110, 3));
+  rig.scheduler.RunUntilIdle();
+  rig.port.Close();
+  rig.port.Open();
+  EXPECT_TRUE(rig.port.TakeReceived().empty());
+}
+
+TEST(VirtualPortLifecycle, PortDestroyedAfterCloseSaysNothing) {
+  corvane::testing::ManualScheduler scheduler;
+  auto drive = std::make_shared<DriveModel>(LoadBuiltinProfile("qdr-r"));
+  int closes = 0;
+  {
+    VirtualSerialPort port(scheduler, drive);
+    port.SetOnPortClose([&closes] { ++closes; });
+    port.Open();
+    port.Close();
+  }
+  scheduler.RunUntilIdle();
+  EXPECT_EQ(closes, 0);
 }
 
 TEST(VirtualPortLifecycle, DestroyingThePortWithAReplyInFlightIsSafe) {
