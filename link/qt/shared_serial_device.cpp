@@ -68,6 +68,9 @@ void SharedSerialDevice::Attach(QtSerialPort* handle, int baud, const std::strin
     appliedBaud_ = baud;
     pendingError_.clear();
     failing_ = false;
+    lostReason_.clear();
+  } else if (failing_) {
+    throw PortError("Cannot open " + label + ": " + lostReason_);
   }
   handles_.push_back({handle, 0, ++clock_});
 }
@@ -79,6 +82,8 @@ void SharedSerialDevice::Detach(QtSerialPort* handle) {
 
 void SharedSerialDevice::Write(QtSerialPort* handle, int baud, const std::uint8_t* data,
                                std::size_t count, const std::string& label) {
+  // Once the device is lost, every write until Fail says why, without touching it.
+  if (failing_) throw PortError("Cannot write to " + label + ": " + lostReason_);
   if (!pendingError_.empty()) throw PortError("Cannot write to " + label + ": " + TakeError());
   ApplyBaud(baud, label);
   for (Attachment& a : handles_) {
@@ -138,6 +143,7 @@ void SharedSerialDevice::OnError(QSerialPort::SerialPortError error) {
   const bool lost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
   if (lost && !failing_) {
     failing_ = true;
+    lostReason_ = pendingError_;
     QMetaObject::invokeMethod(
         &port_,
         [weak = weak_from_this()] {
@@ -151,7 +157,7 @@ void SharedSerialDevice::Fail() {
   if (!failing_) return;
   failing_ = false;
   const auto self = shared_from_this();  // the handles let go of it below
-  const std::string reason = pendingError_;
+  const std::string reason = std::exchange(lostReason_, {});
   pendingError_.clear();
   const std::vector<Attachment> lost = std::move(handles_);
   handles_.clear();

@@ -62,7 +62,10 @@ class SharedSerialDevice : public std::enable_shared_from_this<SharedSerialDevic
   int appliedBaud_ = 0;
   // A failure reported by the device since the last write, thrown at the next one.
   std::string pendingError_;
+  // Set when the device failed or vanished, until Fail closes it for every handle.
+  // Kept apart from pendingError_, which a write in the meantime takes.
   bool failing_ = false;
+  std::string lostReason_;
 };
 
 }  // namespace corvane

@@ -217,6 +217,56 @@ TEST(QtSerialPortTest, DeviceThatGoesAwayClosesEveryHandleOnIt) {
   EXPECT_THROW(first.port.PutBlock(Bytes{0x01}), PortError);
 }
 
+// A write can come before the event loop has noticed the device is gone: the
+// write itself finds out. The reason must still reach every handle on the device.
+TEST(QtSerialPortTest, EveryHandleLearnsWhyTheDeviceWentAwayEvenAfterAWriteFoundOut) {
+  testing::PtyPair pty;
+  Endpoint writer(pty.SlavePath());
+  Endpoint other(pty.SlavePath());
+  writer.port.Open();
+  other.port.Open();
+  pty.CloseMaster();
+
+  std::string reason;
+  try {
+    writer.port.PutBlock(Bytes{0x01});
+    ADD_FAILURE() << "wrote to a device that is gone";
+  } catch (const PortError& error) {
+    const std::string message = error.what();
+    const std::string prefix = "Cannot write to port " + pty.SlavePath() + ": ";
+    ASSERT_EQ(message.rfind(prefix, 0), 0u) << message;
+    reason = message.substr(prefix.size());
+  }
+  ASSERT_FALSE(reason.empty());
+  try {
+    other.port.PutBlock(Bytes{0x02});
+    ADD_FAILURE() << "the other handle wrote to a device that is gone";
+  } catch (const PortError& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot write to port " + pty.SlavePath() + ": " + reason);
+  }
+  Endpoint late(pty.SlavePath());
+  try {
+    late.port.Open();
+    ADD_FAILURE() << "joined a device that is gone";
+  } catch (const PortError& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot open port " + pty.SlavePath() + ": " + reason);
+  }
+
+  EXPECT_TRUE(QTest::qWaitFor([&] { return writer.closes == 1 && other.closes == 1; }, kWaitMs));
+  for (Endpoint* handle : {&writer, &other}) {
+    EXPECT_FALSE(handle->port.IsOpen());
+    EXPECT_EQ(handle->port.FailureReason(), reason);
+    try {
+      handle->port.PutBlock(Bytes{0x03});
+      ADD_FAILURE() << "wrote to a closed port";
+    } catch (const PortError& error) {
+      EXPECT_NE(std::string(error.what()).find("closed after a failure (" + reason + ")"),
+                std::string::npos)
+          << error.what();
+    }
+  }
+}
+
 TEST(QtSerialPortTest, PortNumbersAreThePlatformsPorts) {
   EXPECT_EQ(QtSerialPort::DeviceForPortName("1"), "/dev/ttyS0");
   EXPECT_EQ(QtSerialPort::DeviceForPortName("3"), "/dev/ttyS2");
