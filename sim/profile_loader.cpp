@@ -238,9 +238,14 @@ class Parser {
     if (profile_.series == 'T' && parameter.decimals != 0 && parameter.decimals != 2) {
       Fail("series T shows only 0 or 2 decimals, not " + std::to_string(parameter.decimals));
     }
+    // The program reads the low byte of the group-size register: size - 1 there
+    // covers 256 parameters, a size sent as it is only 255.
     auto& group = profile_.groups.back();
-    if (group.parameters.size() == 256) {
-      Fail("group " + Quoted(group.name) + " has more than 256 parameters");
+    const std::size_t limit = layout.sizeMinusOne ? 256 : 255;
+    if (group.parameters.size() == limit) {
+      Fail("group " + Quoted(group.name) + " has more than " + std::to_string(limit) +
+           " parameters; family " + std::string(layout.keyword) + " reports a group's size" +
+           (layout.sizeMinusOne ? " - 1" : "") + " in one byte");
     }
     group.parameters.push_back(std::move(parameter));
   }

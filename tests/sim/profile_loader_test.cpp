@@ -172,6 +172,35 @@ TEST(ProfileText, GroupLimitsFollowWhatTheIdentificationCanReport) {
   EXPECT_NO_THROW(ParseProfile("family qrt410\ngroup Empty\n", "t", "t"));
 }
 
+TEST(ProfileText, GroupSizeLimitFollowsTheSizeByte) {
+  struct Case {
+    std::string header;
+    int headerLines;
+    int most;
+  } cases[] = {
+      {"family qdr\nseries R\n", 2, 256},  // sends size - 1
+      {"family hlw620\n", 1, 256},         // sends size - 1
+      {"family qrt410\n", 1, 255},         // sends the size itself
+  };
+  for (const auto& c : cases) {
+    std::string text = c.header + "group G\n";
+    for (int k = 0; k < c.most; ++k) text += "param A | | 0 | 1 | 0 | 0 | -\n";
+    EXPECT_EQ(ParseProfile(text, "t", "t").groups.at(0).parameters.size(),
+              static_cast<std::size_t>(c.most))
+        << c.header;
+    text += "param Over | | 0 | 1 | 0 | 0 | -\n";
+    try {
+      ParseProfile(text, "t", "t");
+      ADD_FAILURE() << "accepted " << c.most + 1 << " parameters: " << c.header;
+    } catch (const ProfileError& error) {
+      const std::string where = "t:" + std::to_string(c.headerLines + 1 + c.most + 1) + ": ";
+      const std::string says = "more than " + std::to_string(c.most) + " parameters";
+      EXPECT_EQ(std::string(error.what()).rfind(where, 0), 0u) << error.what();
+      EXPECT_NE(std::string(error.what()).find(says), std::string::npos) << error.what();
+    }
+  }
+}
+
 TEST(ProfileFile, NamesTheFileInErrorsAndTakesItsStemAsName) {
   const std::string path = ::testing::TempDir() + "/my-drive.profile";
   {
