@@ -12,14 +12,38 @@ namespace corvane {
 
 namespace {
 
-// Characters of the editor, with its paragraph separators as line feeds.
-QString EditorText(QTextDocument& document, int position, int count) {
+// The editor would turn a carriage return into a line break (and CR LF into
+// one), so it shows the byte as this visible stand-in and maps it back.
+constexpr char16_t kCarriageReturnSign = u'\u240D';
+
+QString ToEditor(std::string_view bytes) {
+  QString text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  text.replace(QLatin1Char('\r'), QChar(kCarriageReturnSign));
+  return text;
+}
+
+// The text is single-byte: a character beyond Latin-1 cannot be saved and
+// becomes '?'.
+bool Storable(QChar c) { return c.unicode() <= 0xFF || c == QChar(kCarriageReturnSign); }
+
+// Bytes of an editor range, with its paragraph separators as line feeds.
+std::string EditorBytes(QTextDocument& document, int position, int count) {
   QTextCursor cursor(&document);
   cursor.setPosition(position);
   cursor.setPosition(position + count, QTextCursor::KeepAnchor);
-  QString text = cursor.selectedText();
-  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-  return text;
+  std::string bytes;
+  const QString text = cursor.selectedText();
+  bytes.reserve(static_cast<std::size_t>(text.size()));
+  for (QChar c : text) {
+    if (c == QChar::ParagraphSeparator) {
+      bytes += '\n';
+    } else if (c == QChar(kCarriageReturnSign)) {
+      bytes += '\r';
+    } else {
+      bytes += Storable(c) ? static_cast<char>(c.unicode()) : '?';
+    }
+  }
+  return bytes;
 }
 
 int EditorLength(const QTextDocument& document) {
@@ -30,8 +54,7 @@ int EditorLength(const QTextDocument& document) {
 
 EdsTextBinding::EdsTextBinding(EdsTextBuffer& text, QPlainTextEdit& editor, QObject* parent)
     : QObject(parent), text_(text), editor_(editor) {
-  editor_.setPlainText(
-      QString::fromLatin1(text_.Text().data(), static_cast<qsizetype>(text_.Size())));
+  editor_.setPlainText(ToEditor(text_.Text()));
   connect(editor_.document(), &QTextDocument::contentsChange, this,
           &EdsTextBinding::EditorContentsChange);
   subscription_ = text_.Subscribe(*this);
@@ -45,7 +68,7 @@ void EdsTextBinding::TextChanged(std::size_t position, std::size_t removed, std:
   QTextCursor cursor(&document);
   cursor.setPosition(static_cast<int>(position));
   cursor.setPosition(static_cast<int>(position + removed), QTextCursor::KeepAnchor);
-  cursor.insertText(QString::fromLatin1(added.data(), static_cast<qsizetype>(added.size())));
+  cursor.insertText(ToEditor(added));
   // A program change is not the user's to undo.
   document.clearUndoRedoStacks();
 }
@@ -62,11 +85,33 @@ void EdsTextBinding::EditorContentsChange(int position, int charsRemoved, int ch
   const int removed = std::clamp(charsRemoved, 0, oldLength - position);
   const int added = std::clamp(charsAdded, 0, newLength - position);
   text_.Splice(static_cast<std::size_t>(position), static_cast<std::size_t>(removed),
-               EditorText(document, position, added).toLatin1().toStdString());
+               EditorBytes(document, position, added));
   if (static_cast<int>(text_.Size()) != newLength) {
     // The report did not describe the change; take the editor's whole text.
-    text_.Splice(0, text_.Size(), EditorText(document, 0, newLength).toLatin1().toStdString());
+    text_.Splice(0, text_.Size(), EditorBytes(document, 0, newLength));
   }
+  for (int k = position; k < position + added; ++k) {
+    if (!Storable(document.characterAt(k))) {
+      // Show what will be saved; not from inside the document's own signal.
+      QMetaObject::invokeMethod(this, &EdsTextBinding::ShowUnstorableAsSaved, Qt::QueuedConnection);
+      break;
+    }
+  }
+}
+
+void EdsTextBinding::ShowUnstorableAsSaved() {
+  QScopedValueRollback<bool> guard(applyingDocumentChange_, true);  // the text has '?' already
+  QTextDocument& document = *editor_.document();
+  QTextCursor cursor(&document);
+  cursor.beginEditBlock();
+  const int length = EditorLength(document);
+  for (int k = 0; k < length; ++k) {
+    if (Storable(document.characterAt(k))) continue;
+    cursor.setPosition(k);
+    cursor.setPosition(k + 1, QTextCursor::KeepAnchor);
+    cursor.insertText(QStringLiteral("?"));
+  }
+  cursor.endEditBlock();
 }
 
 }  // namespace corvane

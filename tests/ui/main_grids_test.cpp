@@ -152,6 +152,34 @@ TEST_F(MainGridsTest, EditorWholeTextReplacementsKeepTheDocumentExact) {
   EXPECT_EQ(text.Text(), "ab[File]\n");
 }
 
+// Drive texts may hold any byte; the EDS page must keep every one of them, also
+// once the user has typed, and must never show what would not be saved.
+TEST_F(MainGridsTest, EdsPageKeepsEveryByteAndShowsOnlyWhatIsSaved) {
+  form->show();
+  form->PageControl1().ShowPage(MainPage::Eds);
+  QPlainTextEdit& memo = *form->PageControl1().Memo4;
+  EdsTextBuffer& text = form->Document().EdsText;
+  std::string bytes;
+  for (int b = 0; b < 256; ++b) {
+    if (b != '\n') bytes += static_cast<char>(b);
+  }
+  text.AppendLine("a\r");
+  text.AppendLine(bytes);
+  text.AppendLine("x\r\ny");
+  const std::string composed = text.Text();
+  EXPECT_EQ(memo.document()->characterCount() - 1, static_cast<int>(composed.size()));
+
+  memo.moveCursor(QTextCursor::End);
+  QTest::keyClicks(&memo, "Z");
+  EXPECT_EQ(text.Text(), composed + "Z") << "an edit keeps the program's bytes";
+
+  memo.insertPlainText(QString::fromUtf8("\u20AC\u00B0C"));  // pasted: euro sign, degree sign
+  EXPECT_EQ(text.Text(), composed + "Z?\xB0" "C");
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(memo.toPlainText().contains(QChar(0x20AC)))
+      << "the page shows what is saved, not a character the file cannot hold";
+}
+
 TEST_F(MainGridsTest, UserCannotUndoTheProgramsText) {
   QPlainTextEdit& memo = *form->PageControl1().Memo4;
   form->Document().EdsText.AppendLine("[File]");
