@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -18,6 +19,8 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+// One optional sign, then decimal digits or 0x and hexadecimal digits. A second
+// sign ("--5", "+-5", "0x-5") makes it no number.
 std::optional<long> ParseNumber(std::string_view text) {
   bool negative = false;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -30,9 +33,15 @@ std::optional<long> ParseNumber(std::string_view text) {
     text.remove_prefix(2);
   }
   if (text.empty()) return std::nullopt;
-  long value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  // Unsigned, so that from_chars takes no sign of its own.
+  unsigned long magnitude = 0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (magnitude > static_cast<unsigned long>(std::numeric_limits<long>::max())) {
+    return std::nullopt;
+  }
+  const auto value = static_cast<long>(magnitude);
   return negative ? -value : value;
 }
 
@@ -117,7 +126,11 @@ class Parser {
 
   long Number(std::string_view text, const std::string& what, long low, long high) const {
     const auto value = ParseNumber(text);
-    if (!value) Fail(what + " " + Quoted(text) + " is not a number");
+    if (!value) {
+      Fail(what + " " + Quoted(text) +
+           " is not a number (expected decimal digits or 0x and hexadecimal digits, with at "
+           "most one sign)");
+    }
     if (*value < low || *value > high) {
       Fail(what + " " + std::to_string(*value) + " is outside " + std::to_string(low) + ".." +
            std::to_string(high));
