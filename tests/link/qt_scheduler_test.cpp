@@ -1,7 +1,9 @@
 #include "link/qt/qt_scheduler.h"
 
 #include <chrono>
+#include <exception>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,8 @@
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
+
+#include "link/serial_port.h"
 
 namespace corvane {
 namespace {
@@ -41,6 +45,56 @@ TEST(QtSchedulerTest, NeverSoonerThanTheDelayRoundedUpToWholeMilliseconds) {
   scheduler.Post(1500us, [&] { elapsedNs = clock.nsecsElapsed(); });
   ASSERT_TRUE(QTest::qWaitFor([&] { return elapsedNs >= 0; }, 5000));
   EXPECT_GE(elapsedNs, 2'000'000);
+}
+
+// A data handler whose write fails, say: the exception must neither escape into
+// the event loop nor stall the tasks after it.
+TEST(QtSchedulerTest, ATaskThatThrowsIsReportedAndTheOthersStillRun) {
+  QtScheduler scheduler;
+  std::vector<std::string> reported;
+  scheduler.SetOnTaskError([&](std::exception_ptr error) {
+    try {
+      std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+      reported.push_back(e.what());
+    } catch (...) {
+      reported.push_back("not a std::exception");
+    }
+  });
+  std::vector<std::string> ran;
+  scheduler.Post(0us, [&] { throw PortError("Cannot write to port 1: Input/output error"); });
+  scheduler.Post(0us, [&] { ran.push_back("due with it"); });
+  scheduler.Post(0us, [] { throw 42; });
+  scheduler.Post(3ms, [&] { ran.push_back("later"); });
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ran.size() == 2; }, 5000));
+  EXPECT_EQ(ran, (std::vector<std::string>{"due with it", "later"}));
+  EXPECT_EQ(reported, (std::vector<std::string>{"Cannot write to port 1: Input/output error",
+                                                "not a std::exception"}));
+  EXPECT_EQ(scheduler.Pending(), 0u);
+}
+
+// Without a handler the error goes to the log rather than nowhere.
+TEST(QtSchedulerTest, ATaskErrorIsLoggedWhenNobodyTakesIt) {
+  static std::vector<std::string> logged;
+  logged.clear();
+  struct CaptureCriticalMessages {
+    CaptureCriticalMessages()
+        : previous(qInstallMessageHandler(
+              [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                if (type == QtCriticalMsg) logged.push_back(text.toStdString());
+              })) {}
+    ~CaptureCriticalMessages() { qInstallMessageHandler(previous); }
+    QtMessageHandler previous;
+  } capture;
+  QtScheduler scheduler;
+  bool ranAfter = false;
+  scheduler.Post(0us, [] { throw std::runtime_error("handler failed"); });
+  scheduler.Post(0us, [&] { ranAfter = true; });
+
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ranAfter; }, 5000));
+  ASSERT_EQ(logged.size(), 1u);
+  EXPECT_NE(logged[0].find("handler failed"), std::string::npos) << logged[0];
 }
 
 TEST(QtSchedulerTest, PendingTasksDieWithTheScheduler) {
