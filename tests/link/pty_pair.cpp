@@ -24,31 +24,32 @@ void MakeRaw(int fd) {
 
 }  // namespace
 
-PtyPair::PtyPair() {
-  master_ = posix_openpt(O_RDWR | O_NOCTTY);
-  Check(master_ >= 0, "posix_openpt");
-  Check(grantpt(master_) == 0, "grantpt");
-  Check(unlockpt(master_) == 0, "unlockpt");
-  const char* name = ptsname(master_);
-  Check(name != nullptr, "ptsname");
-  slavePath_ = name;
-  slave_ = open(name, O_RDWR | O_NOCTTY);
-  Check(slave_ >= 0, "open slave");
-  MakeRaw(master_);
-  MakeRaw(slave_);
-  const int flags = fcntl(master_, F_GETFL);
-  Check(flags >= 0 && fcntl(master_, F_SETFL, flags | O_NONBLOCK) == 0, "fcntl");
+void UniqueFd::Reset(int fd) {
+  if (fd_ >= 0) close(fd_);
+  fd_ = fd;
 }
 
-PtyPair::~PtyPair() {
-  if (slave_ >= 0) close(slave_);
-  CloseMaster();
+// Each descriptor is owned as soon as it exists, so a failing step closes the
+// ones before it.
+PtyPair::PtyPair() : master_(posix_openpt(O_RDWR | O_NOCTTY)) {
+  Check(bool(master_), "posix_openpt");
+  Check(grantpt(master_.Get()) == 0, "grantpt");
+  Check(unlockpt(master_.Get()) == 0, "unlockpt");
+  const char* name = ptsname(master_.Get());
+  Check(name != nullptr, "ptsname");
+  slavePath_ = name;
+  slave_.Reset(open(name, O_RDWR | O_NOCTTY));
+  Check(bool(slave_), "open slave");
+  MakeRaw(master_.Get());
+  MakeRaw(slave_.Get());
+  const int flags = fcntl(master_.Get(), F_GETFL);
+  Check(flags >= 0 && fcntl(master_.Get(), F_SETFL, flags | O_NONBLOCK) == 0, "fcntl");
 }
 
 void PtyPair::WriteToSlave(const std::vector<std::uint8_t>& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = write(master_, bytes.data() + done, bytes.size() - done);
+    const ssize_t n = write(master_.Get(), bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     Check(n > 0, "write to pty master");
     done += static_cast<std::size_t>(n);
@@ -59,7 +60,7 @@ std::vector<std::uint8_t> PtyPair::ReadFromSlave() {
   std::vector<std::uint8_t> out;
   std::uint8_t chunk[512];
   for (;;) {
-    const ssize_t n = read(master_, chunk, sizeof chunk);
+    const ssize_t n = read(master_.Get(), chunk, sizeof chunk);
     if (n > 0) {
       out.insert(out.end(), chunk, chunk + n);
       continue;
@@ -71,7 +72,7 @@ std::vector<std::uint8_t> PtyPair::ReadFromSlave() {
 
 int PtyPair::SlaveBaud() const {
   termios settings{};
-  if (tcgetattr(slave_, &settings) != 0) return 0;
+  if (tcgetattr(slave_.Get(), &settings) != 0) return 0;
   switch (cfgetospeed(&settings)) {
     case B4800:
       return 4800;
@@ -87,8 +88,7 @@ int PtyPair::SlaveBaud() const {
 }
 
 void PtyPair::CloseMaster() {
-  if (master_ >= 0) close(master_);
-  master_ = -1;
+  master_.Reset();
 }
 
 }  // namespace corvane::testing

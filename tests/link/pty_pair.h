@@ -6,15 +6,35 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace corvane::testing {
+
+// Owns one file descriptor: closed when replaced or destroyed.
+class UniqueFd {
+ public:
+  UniqueFd() = default;
+  explicit UniqueFd(int fd) : fd_(fd) {}
+  ~UniqueFd() { Reset(); }
+  UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  UniqueFd& operator=(UniqueFd&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.fd_, -1));
+    return *this;
+  }
+
+  int Get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+  void Reset(int fd = -1);
+
+ private:
+  int fd_ = -1;
+};
 
 class PtyPair {
  public:
   // Both ends raw before anyone writes; throws std::runtime_error on failure.
   PtyPair();
-  ~PtyPair();
   PtyPair(const PtyPair&) = delete;
   PtyPair& operator=(const PtyPair&) = delete;
 
@@ -29,8 +49,8 @@ class PtyPair {
   void CloseMaster();
 
  private:
-  int master_ = -1;
-  int slave_ = -1;  // held so the terminal and its settings outlive the port's opens
+  UniqueFd master_;
+  UniqueFd slave_;  // held so the terminal and its settings outlive the port's opens
   std::string slavePath_;
 };
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <QtCore/qtestsupport_core.h>
@@ -61,6 +62,27 @@ Bytes ReadFromSlave(testing::PtyPair& pty, std::size_t count) {
   return got;
 }
 
+// A symbolic link in the temporary folder, removed however the test ends.
+class TempSymlink {
+ public:
+  TempSymlink(const std::string& target, const std::string& stem)
+      : path_(std::filesystem::temp_directory_path() / (stem + "-" + std::to_string(getpid()))) {
+    std::filesystem::remove(path_);
+    std::filesystem::create_symlink(target, path_);
+  }
+  ~TempSymlink() {
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+  }
+  TempSymlink(const TempSymlink&) = delete;
+  TempSymlink& operator=(const TempSymlink&) = delete;
+
+  std::string Path() const { return path_.string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
 Bytes AllByteValues() {
   Bytes all;
   for (int value = 0; value < 256; ++value) all.push_back(static_cast<std::uint8_t>(value));
@@ -100,12 +122,9 @@ TEST(QtSerialPortTest, WorkedFramesGoOutByteExact) {
 TEST(QtSerialPortTest, HandlesOnOneDeviceShareItAndKeepTheirOwnBaud) {
   testing::PtyPair pty;
   // The second handle names the device through a symbolic link.
-  const std::filesystem::path link =
-      std::filesystem::temp_directory_path() / ("corvane-link-" + std::to_string(getpid()));
-  std::filesystem::remove(link);
-  std::filesystem::create_symlink(pty.SlavePath(), link);
+  const TempSymlink link(pty.SlavePath(), "corvane-link");
   Endpoint mainWindow(pty.SlavePath(), 19200);
-  Endpoint dialog(link.string(), 9600);
+  Endpoint dialog(link.Path(), 9600);
 
   mainWindow.port.Open();
   dialog.port.Open();  // a second open of the device would fail on its lock
@@ -145,7 +164,6 @@ TEST(QtSerialPortTest, HandlesOnOneDeviceShareItAndKeepTheirOwnBaud) {
   dialog.port.Open();
   dialog.port.PutBlock(Bytes{0x04});
   EXPECT_EQ(ReadFromSlave(pty, 1), Bytes{0x04});
-  std::filesystem::remove(link);
 }
 
 TEST(QtSerialPortTest, OpenFailuresNameThePortTheDeviceAndTheReason) {
