@@ -74,6 +74,7 @@ void QtSerialPort::Open() {
 void QtSerialPort::Close() {
   if (!device_) return;
   std::exchange(device_, nullptr)->Detach(this);
+  EndReceiving();
   Post([this] { NotifyPortClose(); });
 }
 
@@ -95,13 +96,21 @@ std::vector<std::uint8_t> QtSerialPort::TakeReceived() {
 void QtSerialPort::Deliver(const char* data, std::size_t count) {
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(data);
   received_.insert(received_.end(), bytes, bytes + count);
-  Post([this, count] { NotifyTriggerAvail(count); });
+  Post([this, count, closes = closeCount_] {
+    if (closes == closeCount_) NotifyTriggerAvail(count);
+  });
 }
 
 void QtSerialPort::DeviceLost(const std::string& reason) {
   device_.reset();
   failure_ = reason;
+  EndReceiving();
   Post([this] { NotifyPortClose(); });
+}
+
+void QtSerialPort::EndReceiving() {
+  received_.clear();
+  ++closeCount_;
 }
 
 void QtSerialPort::Post(std::function<void()> notification) {

@@ -13,6 +13,13 @@
 // when it differs. Received bytes go to the handle that wrote most recently (it
 // holds the conversation; before any write, the handle opened last). All handles
 // of a device must live on the thread that opened it.
+//
+// Notifications are posted to the owner's event loop, never raised inside a call
+// on the handle. A handle closes by Close or because its device failed or
+// vanished; either way that ends what it had received: bytes not yet taken are
+// dropped, and data notifications still queued are never delivered, not even
+// after a new Open. The port-closed notification follows later, exactly once for
+// each close of an open handle, also when the handle was opened again meanwhile.
 
 #include <cstddef>
 #include <cstdint>
@@ -49,7 +56,8 @@ class QtSerialPort : public SerialPort {
   // e.g. "Cannot open port 3 (/dev/ttyS2): No such file or directory". The
   // device's input is cleared when it is first opened.
   void Open() override;
-  // The port-closed notification follows later, for this handle only.
+  // Drops the received bytes not yet taken and the data notifications still
+  // queued; the port-closed notification is posted, for this handle only.
   void Close() override;
   bool IsOpen() const override { return device_ != nullptr; }
 
@@ -75,6 +83,7 @@ class QtSerialPort : public SerialPort {
   void Deliver(const char* data, std::size_t count);
   void DeviceLost(const std::string& reason);
 
+  void EndReceiving();
   std::string Label() const;
   void Post(std::function<void()> notification);
 
@@ -82,6 +91,8 @@ class QtSerialPort : public SerialPort {
   int baud_ = 19200;
   std::shared_ptr<SharedSerialDevice> device_;  // set while open
   std::vector<std::uint8_t> received_;
+  // Counts closes; a data notification of an earlier count is stale.
+  std::uint64_t closeCount_ = 0;
   std::string failure_;
   // Context of queued notifications: they are dropped with the handle.
   std::unique_ptr<QObject> context_;

@@ -4,12 +4,16 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include <QtCore/qtestsupport_core.h>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMetaObject>
 #include <QObject>
 
@@ -218,6 +222,69 @@ TEST(QtSerialPortTest, PortClosedIsReportedLaterAndOnlyForAnOpenPort) {
   drive.port.Close();
   DrainQueuedNotifications();
   EXPECT_EQ(drive.closes, 1);
+}
+
+TEST(QtSerialPortTest, CloseDropsReceivedBytesNotYetTaken) {
+  testing::PtyPair pty;
+  QtSerialPort port;
+  port.SetPortName(pty.SlavePath());
+  int dataNotifications = 0;
+  port.SetOnTriggerAvail([&](std::size_t) { ++dataNotifications; });  // leaves the bytes
+  port.Open();
+  pty.WriteToSlave({0x11, 0x22});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dataNotifications == 1; }, kWaitMs));
+
+  port.Close();
+  EXPECT_TRUE(port.TakeReceived().empty());
+  port.Open();
+  EXPECT_TRUE(port.TakeReceived().empty());
+}
+
+// Calls a function just before the first queued call to a plain QObject (the
+// handle's notifications) is delivered, i.e. while that notification is queued.
+class BeforeFirstQueuedCall : public QObject {
+ public:
+  explicit BeforeFirstQueuedCall(std::function<void()> action) : action_(std::move(action)) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+  ~BeforeFirstQueuedCall() override { QCoreApplication::instance()->removeEventFilter(this); }
+  bool Fired() const { return fired_; }
+
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (!fired_ && event->type() == QEvent::MetaCall &&
+        receiver->metaObject() == &QObject::staticMetaObject) {
+      fired_ = true;
+      action_();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> action_;
+  bool fired_ = false;
+};
+
+TEST(QtSerialPortTest, DataNotificationsQueuedAtCloseAreNotDelivered) {
+  for (const bool reopen : {false, true}) {
+    SCOPED_TRACE(reopen ? "closed and opened again" : "closed");
+    testing::PtyPair pty;
+    Endpoint drive(pty.SlavePath());
+    int dataNotifications = 0;
+    drive.port.SetOnTriggerAvail([&](std::size_t) { ++dataNotifications; });
+    drive.port.Open();
+    BeforeFirstQueuedCall closer([&] {
+      drive.port.Close();
+      if (reopen) drive.port.Open();
+    });
+    pty.WriteToSlave({0x33});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closer.Fired(); }, kWaitMs));
+    DrainQueuedNotifications();
+
+    EXPECT_EQ(dataNotifications, 0);
+    EXPECT_EQ(drive.closes, 1) << "the close is still reported, also after a new open";
+    EXPECT_EQ(drive.port.IsOpen(), reopen);
+    EXPECT_TRUE(drive.port.TakeReceived().empty());
+  }
 }
 
 TEST(QtSerialPortTest, DeviceThatGoesAwayClosesEveryHandleOnIt) {
