@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -21,8 +22,11 @@ namespace {
 int stopPipe[2] = {-1, -1};
 
 void OnStopSignal(int) {
+  // The interrupted code may be about to read errno.
+  const int savedErrno = errno;
   const char byte = 1;
   [[maybe_unused]] const auto ignored = write(stopPipe[1], &byte, 1);
+  errno = savedErrno;
 }
 
 void InstallStopHandlers() {
