@@ -4,6 +4,9 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
+#if defined(__linux__)
+#include <sys/prctl.h>
+#endif
 
 #include <cerrno>
 #include <cstring>
@@ -39,6 +42,22 @@ void InstallStopHandlers() {
   sigaction(SIGTERM, &action, nullptr);
 }
 
+// Asks for SIGTERM when the parent ends, so a test process that dies cannot
+// leave the drive serving for ever. parent is the parent's id at start-up: if it
+// is gone already, the request came too late and the drive stops at once.
+void StopWithParent(pid_t parent) {
+#if defined(__linux__)
+  if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0) {
+    throw std::runtime_error(std::string("Cannot follow the parent process: ") +
+                             std::strerror(errno));
+  }
+  if (getppid() != parent) raise(SIGTERM);
+#else
+  (void)parent;
+  throw std::runtime_error("--exit-with-parent works only on Linux");
+#endif
+}
+
 std::string Describe(const corvane::sim::DriveProfile& profile, int baud) {
   std::string text = "profile " + profile.name + " (" +
                      std::string(corvane::sim::LayoutOf(profile.family).keyword);
@@ -53,6 +72,7 @@ std::string Describe(const corvane::sim::DriveProfile& profile, int baud) {
 
 int main(int argc, char** argv) {
   using namespace corvane::sim;
+  const pid_t parent = getppid();
   SimOptions options;
   try {
     options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -74,6 +94,7 @@ int main(int argc, char** argv) {
     PtyServer server(drive, options.verbose, std::cerr);
     const std::string path = server.Open();
     InstallStopHandlers();
+    if (options.exitWithParent) StopWithParent(parent);
     std::cout << path << std::endl;
     std::cerr << "corvane-drive-sim: serving " << Describe(drive->Profile(), options.drive.lineBaud)
               << " on " << path << std::endl;

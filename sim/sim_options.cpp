@@ -25,7 +25,7 @@ long WholeNumber(const std::string& option, const std::string& text, long low, l
 
 std::string SimUsage() {
   return "usage: corvane-drive-sim --profile NAME|PATH [--baud B] [--turnaround-ms T]\n"
-         "                         [--fault FAULT]... [--verbose]\n"
+         "                         [--fault FAULT]... [--verbose] [--exit-with-parent]\n"
          "       corvane-drive-sim --list-profiles\n"
          "\n"
          "Serves a virtual drive (Modbus RTU, station FF) on a new pseudo-terminal and\n"
@@ -38,6 +38,8 @@ std::string SimUsage() {
          "                       wrong-station[=STATION], late=MS or disconnect-after=N;\n"
          "                       add @N to hit request N only; may be given again\n"
          "  --verbose            log every request and reply to standard error\n"
+         "  --exit-with-parent   stop when the process that started it ends (Linux only),\n"
+         "                       so a test that dies cannot leave the drive running\n"
          "  --list-profiles      print the built-in profile names and exit\n";
 }
 
@@ -77,6 +79,9 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
     } else if (option == "--verbose") {
       noValue();
       options.verbose = true;
+    } else if (option == "--exit-with-parent") {
+      noValue();
+      options.exitWithParent = true;
     } else if (option == "--list-profiles") {
       noValue();
       options.listProfiles = true;

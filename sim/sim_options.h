@@ -14,6 +14,7 @@ struct SimOptions {
   std::string profile;  // built-in name or file path
   DriveSettings drive;
   bool verbose = false;
+  bool exitWithParent = false;  // stop when the process that started it ends
   bool listProfiles = false;
   bool help = false;
 };

@@ -8,19 +8,21 @@ namespace corvane::sim {
 namespace {
 
 TEST(SimOptions, ReadsEveryOptionInBothSpellings) {
-  const SimOptions options =
-      ParseSimOptions({"--profile", "qdr-k", "--baud=9600", "--turnaround-ms", "7", "--fault",
-                       "bad-crc@2", "--fault=disconnect-after=4", "--verbose"});
+  const SimOptions options = ParseSimOptions(
+      {"--profile", "qdr-k", "--baud=9600", "--turnaround-ms", "7", "--fault", "bad-crc@2",
+       "--fault=disconnect-after=4", "--verbose", "--exit-with-parent"});
   EXPECT_EQ(options.profile, "qdr-k");
   EXPECT_EQ(options.drive.lineBaud, 9600);
   EXPECT_EQ(options.drive.turnaround, std::chrono::milliseconds(7));
   ASSERT_EQ(options.drive.faults.size(), 2u);
   EXPECT_EQ(FaultText(options.drive.faults[1]), "disconnect-after=4");
   EXPECT_TRUE(options.verbose);
+  EXPECT_TRUE(options.exitWithParent);
 
   const SimOptions defaults = ParseSimOptions({"--profile", "x.profile"});
   EXPECT_EQ(defaults.drive.lineBaud, 19200);
   EXPECT_EQ(defaults.drive.turnaround, kDefaultTurnaround);
+  EXPECT_FALSE(defaults.exitWithParent) << "opt-in";
   EXPECT_TRUE(ParseSimOptions({"--list-profiles"}).listProfiles);
   EXPECT_EQ(ParseSimOptions({"--profile=p", "--baud", "0"}).drive.lineBaud, 0);
 }
@@ -37,6 +39,7 @@ TEST(SimOptions, RejectsBadArgumentsSayingWhich) {
       {{"--profile", "p", "--turnaround-ms", "-1"}, "--turnaround-ms needs a whole number"},
       {{"--profile", "p", "--fault", "slow"}, "bad fault 'slow'"},
       {{"--profile", "p", "--verbose=yes"}, "--verbose takes no value"},
+      {{"--profile", "p", "--exit-with-parent=1"}, "--exit-with-parent takes no value"},
       {{"--profile", "p", "extra"}, "unknown argument 'extra'"},
   };
   for (const auto& c : cases) {

@@ -1,12 +1,20 @@
 // The real corvane-drive-sim on its pseudo-terminal, asked by Qt's own Modbus
 // RTU client (an implementation we did not write), checked against the profile.
 
+#include <signal.h>
+#include <sys/wait.h>
+#if defined(__linux__)
+#include <sys/prctl.h>
+#endif
+
+#include <QElapsedTimer>
 #include <QModbusDataUnit>
 #include <QModbusReply>
 #include <QModbusRtuSerialClient>
 #include <QProcess>
 #include <QSerialPort>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -160,6 +168,62 @@ TEST(SimProgram, ListsProfilesAndStopsCleanlyOnTerminate) {
   EXPECT_EQ(sim.Process().exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(sim.Process().exitCode(), 0);
 }
+
+#if defined(__linux__)
+// While it lives, a drive whose parent dies is adopted by this test process,
+// which can then reap it and see how it ended.
+class Adopter {
+ public:
+  Adopter() { prctl(PR_SET_CHILD_SUBREAPER, 1); }
+  ~Adopter() { prctl(PR_SET_CHILD_SUBREAPER, 0); }
+  Adopter(const Adopter&) = delete;
+  Adopter& operator=(const Adopter&) = delete;
+};
+
+TEST(SimProgram, EndsWithTheProcessThatStartedItWhenAsked) {
+  Adopter adopter;
+  // A shell starts the drive, says its process id and waits; then it is killed,
+  // as a test process may be. The drive's log goes to /dev/null: a write to the
+  // dead shell's pipe would end the drive whether it follows its parent or not.
+  QProcess shell;
+  shell.start(
+      QStringLiteral("/bin/sh"),
+      {"-c", "\"$0\" --profile px --exit-with-parent 2>/dev/null & echo $!; read line", kProgram});
+  pid_t drive = 0;
+  bool serving = false;
+  QElapsedTimer waited;
+  waited.start();
+  while ((drive == 0 || !serving) && waited.elapsed() < 10000) {
+    if (!shell.canReadLine()) {
+      shell.waitForReadyRead(100);
+      continue;
+    }
+    const QByteArray line = shell.readLine().trimmed();
+    if (line.startsWith("/dev/")) {
+      serving = true;  // the drive's first line
+    } else {
+      drive = static_cast<pid_t>(line.toLong());
+    }
+  }
+  ASSERT_GT(drive, 0);
+  shell.kill();
+  ASSERT_TRUE(shell.waitForFinished(5000));
+  EXPECT_TRUE(serving) << "the drive did not start";
+
+  int status = 0;
+  pid_t reaped = 0;
+  waited.restart();
+  while ((reaped = waitpid(drive, &status, WNOHANG)) == 0 && waited.elapsed() < 5000) {
+    QTest::qWait(10);
+  }
+  if (reaped == 0) {  // still serving: end it by its id
+    ::kill(drive, SIGKILL);
+    waitpid(drive, &status, 0);
+  }
+  ASSERT_EQ(reaped, drive) << "the drive outlived the process that started it";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "it stops as on SIGTERM";
+}
+#endif
 
 }  // namespace
 }  // namespace corvane::sim

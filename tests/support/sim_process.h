@@ -1,6 +1,9 @@
 #pragma once
 // Runs the stand-alone virtual drive (corvane-drive-sim) for a test: starts it,
 // reads the pseudo-terminal path it prints first, and ends it by its process id.
+// It runs with --exit-with-parent, so a test process that crashes or is killed
+// takes it along. The drive follows the thread that started it: start it on a
+// thread that outlives it (the test's main thread).
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -15,7 +18,7 @@ class SimProcess {
   // if that failed, and Error() says why.
   explicit SimProcess(const QStringList& arguments) {
     process_.setProgram(QStringLiteral(CORVANE_BIN_DIR "/corvane-drive-sim"));
-    process_.setArguments(arguments);
+    process_.setArguments(arguments + QStringList{QStringLiteral("--exit-with-parent")});
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     process_.start();
     QElapsedTimer waited;
@@ -26,9 +29,9 @@ class SimProcess {
     }
     path_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     if (!path_.startsWith(QLatin1Char('/'))) {
-      error_ = QStringLiteral("no device path (%1): %2")
-                   .arg(process_.errorString(),
-                        QString::fromLocal8Bit(process_.readAllStandardError()));
+      error_ =
+          QStringLiteral("no device path (%1): %2")
+              .arg(process_.errorString(), QString::fromLocal8Bit(process_.readAllStandardError()));
       path_.clear();
     }
   }
