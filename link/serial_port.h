@@ -41,8 +41,9 @@ class SerialPort {
 
   // Throws PortError. Opening an open port leaves it open.
   virtual void Open() = 0;
-  // Closing a closed port does nothing; closing an open one raises the
-  // port-closed notification.
+  // Closing a closed port does nothing. Closing an open one drops what was
+  // received but not taken (and data notifications still on their way) and
+  // posts the port-closed notification.
   virtual void Close() = 0;
   virtual bool IsOpen() const = 0;
 

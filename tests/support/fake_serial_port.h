@@ -53,7 +53,7 @@ class FakeSerialPort : public SerialPort {
   void Inject(std::vector<std::uint8_t> bytes) {
     std::weak_ptr<bool> alive = alive_;
     scheduler_.Post(std::chrono::microseconds(0), [this, alive, bytes] {
-      if (alive.expired()) return;
+      if (alive.expired() || !open_) return;  // a closed port hears nothing
       received_.insert(received_.end(), bytes.begin(), bytes.end());
       NotifyTriggerAvail(bytes.size());
     });
