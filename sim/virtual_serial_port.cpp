@@ -14,9 +14,11 @@ VirtualSerialPort::VirtualSerialPort(Scheduler& scheduler, std::shared_ptr<Drive
     received_.insert(received_.end(), bytes.begin(), bytes.end());
     NotifyTriggerAvail(bytes.size());
   });
+  // Called from a line task, never inside a call on the port.
   line_.SetOnDisconnect([this] {
     if (!open_) return;
     open_ = false;
+    received_.clear();
     NotifyPortClose();
   });
 }
@@ -25,7 +27,6 @@ void VirtualSerialPort::Open() {
   if (open_) return;
   if (Drive()->Disconnected())
     throw PortError("Cannot open " + name_ + ": " + DisconnectText(Drive()->RequestCount()));
-  received_.clear();
   open_ = true;
 }
 
@@ -33,6 +34,7 @@ void VirtualSerialPort::Close() {
   if (!open_) return;
   open_ = false;
   line_.Reset();
+  received_.clear();
   std::weak_ptr<bool> alive = alive_;
   scheduler_.Post(std::chrono::microseconds(0), [this, alive] {
     if (!alive.expired()) NotifyPortClose();

@@ -24,14 +24,15 @@ class VirtualSerialPort : public SerialPort {
   void SetBaud(int baud) override { line_.SetPortBaud(baud); }
   int Baud() const override { return line_.PortBaud(); }
 
-  // Opening a closed port clears what an earlier session received.
   void Open() override;
   // Cuts the line as closing a real port does: request bytes the drive has not
   // heard yet, replies still on the wire and the drive's queued requests are
-  // dropped (a write the drive already took in stays done). Bytes already
-  // received stay for TakeReceived until the next Open. The port-closed
-  // notification follows through the scheduler; a port destroyed before then
-  // says nothing.
+  // dropped (a write the drive already took in stays done), and so are the
+  // received bytes not yet taken. Data notifications come as the bytes arrive,
+  // so none is left queued. The port-closed notification follows through the
+  // scheduler, once for each close; a port destroyed before then says nothing.
+  // When the drive drops the line (disconnect-after), the port closes the same
+  // way, right after the last reply's data notification.
   void Close() override;
   bool IsOpen() const override { return open_; }
   void PutBlock(const std::uint8_t* data, std::size_t count) override;

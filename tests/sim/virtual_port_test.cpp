@@ -153,25 +153,24 @@ TEST(VirtualPortLifecycle, CloseDropsWhatIsInFlightAndWritesNeedAnOpenPort) {
   EXPECT_EQ(RegistersOf(rig.Exchange(Read(0x2110, 3))).size(), 3u);
 }
 
-// As on a real port: bytes that arrived before Close can still be taken; the
-// next Open starts with an empty buffer.
-TEST(VirtualPortLifecycle, BytesReceivedBeforeCloseStayUntilTheNextOpen) {
+// As on a real port, closing ends what the port received: bytes not yet taken
+// are gone, also after a new Open, and every close is reported once.
+TEST(VirtualPortLifecycle, CloseDropsReceivedBytesNotYetTaken) {
   PortRig rig;
   rig.port.PutBlock(Read(0x2110, 3));
   rig.scheduler.RunUntilIdle();
   rig.port.PutBlock(Read(0x2110, 3));
   rig.scheduler.AdvanceBy(2ms);  // the second request is still on the wire
   rig.port.Close();
-  rig.scheduler.RunUntilIdle();
-  EXPECT_EQ(rig.drive->RequestCount(), 1u) << "the drive never hears a request cut off";
-  EXPECT_EQ(RegistersOf(rig.port.TakeReceived()).size(), 3u);
-
+  EXPECT_TRUE(rig.port.TakeReceived().empty());
   rig.port.Open();
-  rig.port.PutBlock(Read(0x2110, 3));
-  rig.scheduler.RunUntilIdle();
   rig.port.Close();
   rig.port.Open();
+  rig.scheduler.RunUntilIdle();
+  EXPECT_EQ(rig.closeCount, 2) << "once for each close, also when opened again meanwhile";
+  EXPECT_EQ(rig.drive->RequestCount(), 1u) << "the drive never hears a request cut off";
   EXPECT_TRUE(rig.port.TakeReceived().empty());
+  EXPECT_EQ(RegistersOf(rig.Exchange(Read(0x2110, 3))).size(), 3u);
 }
 
 TEST(VirtualPortLifecycle, PortDestroyedAfterCloseSaysNothing) {
