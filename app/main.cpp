@@ -1,12 +1,12 @@
 // Corvane: builds the EDS of an AC motor drive read over a serial line.
-#include <QApplication>
 #include <QCommandLineParser>
 
 #include "app/application_windows.h"
+#include "app/error_reporting_application.h"
 #include "link/qt/qt_scheduler.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  corvane::ErrorReportingApplication app(argc, argv);
   QApplication::setApplicationName("Corvane");
 
   QCommandLineParser options;
