@@ -9,8 +9,8 @@ namespace corvane {
 ApplicationWindows::ApplicationWindows(Scheduler& scheduler)
     // A plain "virtual" port follows the drive family chosen when it opens.
     : drives_([this] {
-        return DefaultVirtualProfile(static_cast<std::uint8_t>(
-            mainForm_ ? std::as_const(*mainForm_).DriveFamily() : DriveFamily{}));
+        return DefaultVirtualProfile(mainForm_ ? std::as_const(*mainForm_).DriveFamily()
+                                               : DriveFamily::VelkoQdr);
       }),
       mainForm_(std::make_unique<TMainForm>(std::make_unique<DevicePort>(scheduler, drives_))),
       comSetupPort_(scheduler, drives_),

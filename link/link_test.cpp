@@ -1,7 +1,6 @@
 #include "link/link_test.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "link/frames.h"
 #include "link/modbus_timing.h"
@@ -10,11 +9,7 @@
 namespace corvane {
 namespace {
 
-std::string Hex2(std::uint8_t byte) {
-  char text[3];
-  std::snprintf(text, sizeof text, "%02X", byte);
-  return text;
-}
+std::string Hex2(std::uint8_t byte) { return IntToRadixText(byte, 16, 2); }
 
 std::string PassMessage(const RtuReply& reply, bool late) {
   std::string message = late ? "The drive answered, but only after the time-out"

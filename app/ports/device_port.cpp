@@ -28,17 +28,18 @@ std::shared_ptr<sim::DriveModel> VirtualDrives::Drive(const std::string& profile
   return drive;
 }
 
-std::string DefaultVirtualProfile(std::uint8_t driveFamily) {
-  switch (driveFamily) {
-    case 1:
+std::string DefaultVirtualProfile(DriveFamily family) {
+  switch (family) {
+    case DriveFamily::OrsolanQrt410:
       return "qrt410";
-    case 2:
+    case DriveFamily::OrsolanHlw620:
       return "hlw620";
-    case 3:
+    case DriveFamily::LumetPx:
       return "px";
-    default:
-      return sim::kDefaultProfileName;
+    case DriveFamily::VelkoQdr:
+      break;
   }
+  return sim::kDefaultProfileName;
 }
 
 DevicePort::DevicePort(Scheduler& scheduler, VirtualDrives& drives)

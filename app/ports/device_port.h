@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "acquire/drive_family.h"
 #include "link/scheduler.h"
 #include "link/serial_port.h"
 
@@ -65,6 +66,6 @@ class DevicePort : public SerialPort {
 
 // The profile a plain "virtual" port uses for a drive family: the maker's own
 // drives get series W.
-std::string DefaultVirtualProfile(std::uint8_t driveFamily);
+std::string DefaultVirtualProfile(DriveFamily family);
 
 }  // namespace corvane
